@@ -1,0 +1,161 @@
+// The main window's life: load, activation, closing questions and unload.
+
+#include "app/feuillep.h"
+
+#include "app/markerfile.h"
+#include "app/scenepicture.h"
+#include "app/welcometext.h"
+#include "scene/windowpainting.h"
+#include "sim/catalogue.h"
+#include "sim/initialconditions.h"
+#include "ui/appdir.h"
+#include "ui/dialogservice.h"
+#include "ui/numberformat.h"
+#include "ui/soundservice.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QTimer>
+
+FeuilleP::FeuilleP(QWidget* parent)
+    : QWidget(parent)
+    , m_scene(scene::sceneWidth, scene::sceneHeight, QColor(224, 224, 224))
+{
+    // The layout is measured for Arial 8 (Liberation Sans where Arial is absent).
+    setFont(QFont(QStringLiteral("Arial"), 8));
+    createControls();
+    connectHandlers();
+    Form_Load();
+}
+
+FeuilleP::~FeuilleP() = default;
+
+QString FeuilleP::markerFilePath() { return markerfile::path(); }
+
+bool FeuilleP::timerRunning() const { return Timer1->isActive(); }
+
+void FeuilleP::Form_Load()
+{
+    markerfile::setRunning(true);
+
+    loadPictureLists();
+    m_state.chronoActive = 0;
+    m_state.simTime = 0;
+    m_scene.clear();
+    m_state.imageTop = sim::maxImageTop;
+    placeProjectileImage();
+
+    applySizeRule();
+    writeWelcomeText(supertext);
+
+    for (int i = 0; i < sim::placeCount; ++i)
+        Combo1->addItem(QString::fromUtf8(sim::place(i).name));
+    Combo1->setCurrentIndex(0);
+    Combo1_Click();
+    if (m_fatal)
+        return;
+    for (int i = 0; i < sim::projectileCount; ++i)
+        Combo2->addItem(QString::fromUtf8(sim::projectile(i).name));
+    Combo2->setCurrentIndex(sim::Ballon);
+    Combo2_Click();
+
+    Text1->setText(formatPattern(sim::x0ForLeft(m_state.imageLeft), QStringLiteral("###0.00")));
+    Text2->setText(formatPattern(sim::y0ForTop(m_state.imageTop), QStringLiteral("###0.00")));
+    voxvoy();
+    info->setText(QStringLiteral("Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice"));
+    VScroll1->setValue(30);
+    VScroll3->setValue(70);
+    VScroll4->setValue(30);
+    UpDown1->setValue(6);
+    vectorScaleChanged();
+    repgraphe();
+    maj12();
+}
+
+void FeuilleP::loadPictureLists()
+{
+    for (size_t i = 0; i < m_projectilePictures.size(); ++i) {
+        m_projectilePictures[i] = QImage(applicationDirectory() + QStringLiteral("projectile%1.png").arg(i + 1));
+        m_shadowPictures[i] = QImage(applicationDirectory() + QStringLiteral("shadow%1.png").arg(i + 1));
+    }
+}
+
+void FeuilleP::applySizeRule()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->geometry();
+    if (available.width() <= 850)
+        return;
+    if (isMaximized() || isFullScreen())
+        showNormal();
+    if (size() != QSize(800, 600))
+        resize(800, 600);
+    move(available.left() + (available.width() - width()) / 2, available.top() + (available.height() - height()) / 2);
+}
+
+void FeuilleP::Form_Activate()
+{
+    plusbouton();
+    const QString request = markerfile::takeExerciseRequest().trimmed();
+    if (!request.isEmpty())
+        emit exerciseRequested(request);
+}
+
+bool FeuilleP::Form_QueryUnload()
+{
+    DialogService& dialogs = DialogService::current();
+    if (m_exerciseTextModified
+        && !dialogs.askOkCancel(this, QStringLiteral("Abandon des données?"),
+                                QStringLiteral("Attention: perte des modifications du texte.")))
+        return false;
+    return dialogs.askOkCancel(this, QStringLiteral("Fermer"), QStringLiteral("Quitter vraiment Tavrel TS ?"));
+}
+
+void FeuilleP::Form_Unload()
+{
+    Timer1->stop();
+    SoundService::current().close();
+    markerfile::setRunning(false);
+}
+
+void FeuilleP::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QWidget::changeEvent(event);
+}
+
+void FeuilleP::closeEvent(QCloseEvent* event)
+{
+    if (!m_fatal && !Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void FeuilleP::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        applySizeRule();
+}
+
+void FeuilleP::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    scene::paintMainWindow(painter, supertext->geometry(), fich->geometry().top(), Frame3->geometry().bottom() + 1);
+}

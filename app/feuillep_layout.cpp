@@ -1,0 +1,305 @@
+// Building the main window's controls, each named as in the window design.
+
+#include "app/feuillep.h"
+
+#include "app/scenepicture.h"
+#include "graphs/choicepanel.h"
+#include "scene/chronopanel.h"
+#include "scene/parameterspanel.h"
+#include "scene/tabstripwidget.h"
+#include "scene/vectorlegends.h"
+#include "sim/catalogue.h"
+#include "ui/appdir.h"
+#include "ui/paintedpanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QPainter>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name, QRect geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& picture, const QString& tip, QRect geometry)
+{
+    auto* button = named(new QToolButton(parent), name, geometry);
+    button->setIcon(picture);
+    button->setIconSize(QSize(28, 28));
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+QPixmap FeuilleP::dataPixmap(const QString& file) const
+{
+    return QPixmap(applicationDirectory() + file);
+}
+
+void FeuilleP::createControls()
+{
+    setObjectName(QStringLiteral("feuilleP"));
+    setWindowTitle(QStringLiteral("Tavrel TS"));
+    setWindowIcon(QIcon(dataPixmap(QStringLiteral("tavrel.png"))));
+    resize(800, 600);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(20);
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    createToolButtons();
+    createSceneArea();
+    createAnimationControls();
+
+    auto* strip = new TabStrip(this);
+    strip->move(424, 48);
+    Onglets = strip;
+    Picture3 = new PaintedPanel(QStringLiteral("Picture3"), strip);
+    Frame2 = new PaintedPanel(QStringLiteral("Frame2"), strip);
+    Picture1 = new PaintedPanel(QStringLiteral("Picture1"), strip);
+    Picture6 = new PaintedPanel(QStringLiteral("Picture6"), strip);
+    Frame1 = new PaintedPanel(QStringLiteral("Frame1"), strip);
+    createParametersPanel(Picture3);
+    createDisplayPanel(Frame2);
+    createVectorsPanel(Picture1);
+    createChronoPanel(Picture6);
+    createGraphPanel(Frame1);
+    strip->addPanel(1, Picture3);
+    strip->addPanel(2, Frame2);
+    strip->addPanel(3, Picture1);
+    strip->addPanel(4, Picture6);
+    strip->addPanel(5, Frame1);
+
+    info = named(new QLabel(this), "info", QRect(512, 280, 233, 33));
+    info->setWordWrap(true);
+    info->setAutoFillBackground(true);
+    QPalette tip = info->palette();
+    tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
+    tip.setColor(QPalette::WindowText, tip.color(QPalette::ToolTipText));
+    info->setPalette(tip);
+    info->setFrameShape(QFrame::Box);
+    info->setMargin(2);
+
+    fich = named(new QLineEdit(this), "fich", QRect(424, 322, 361, 22));
+    fich->setReadOnly(true);
+    supertext = named(new QTextEdit(this), "supertext", QRect(424, 348, 361, 238));
+    supertext->setReadOnly(true);
+}
+
+void FeuilleP::createToolButtons()
+{
+    struct Tool {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+    };
+    const Tool tools[] = {
+        {&Command2, "Command2", "&Ouvrir"},          {&Command11, "Command11", "&Enregistrer"},
+        {&Command4, "Command4", "&Copier"},          {&Command10, "Command10", "&Imprimer"},
+        {&Command14, "Command14", "&Graphes"},       {&Command8, "Command8", "&Calculatrice"},
+        {&btexo, "btexo", "E&xercices"},             {&Command7, "Command7", "&Aide"},
+        {&Command1, "Command1", "&Quitter"},
+    };
+    int x = 8;
+    for (const Tool& tool : tools) {
+        *tool.button = named(new QPushButton(QString::fromUtf8(tool.caption), this), tool.name, QRect(x, 12, 82, 28));
+        x += 87;
+    }
+    Command14->setToolTip(QStringLiteral("Afficher les graphes x(t), y(t) et y(x)"));
+}
+
+void FeuilleP::createSceneArea()
+{
+    Frame3 = named(new QWidget(this), "Frame3", QRect(8, 64, scene::sceneWidth, scene::viewportHeight));
+    Picture2 = new ScenePicture(m_scene, Frame3);
+    Picture2->move(0, 0);
+
+    projectile = named(new QLabel(Picture2), "projectile", QRect(14, 420, 32, 32));
+    ombre = named(new QLabel(Picture2), "ombre", QRect(14, 420, 32, 32));
+    ombre->lower();
+
+    // The scene is 800 rows high; the viewport shows 457 of them.
+    VScroll2 = named(new QScrollBar(Qt::Vertical, this), "VScroll2", QRect(417, 64, 7, scene::viewportHeight));
+    VScroll2->setRange(0, scene::sceneHeight - scene::viewportHeight);
+    VScroll2->setSingleStep(10);
+    VScroll2->setPageStep(100);
+    VScroll2->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { width: 7px; background: rgb(220,220,215); margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgb(150,150,145); border-radius: 3px; min-height: 30px; }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
+}
+
+void FeuilleP::createAnimationControls()
+{
+    const int row = 64 + scene::viewportHeight + 4;
+    command15 = pictureButton(this, "command15", dataPixmap(QStringLiteral("play.png")), QStringLiteral("Simulation"),
+                              QRect(176, row, 36, 36));
+    command16 = pictureButton(this, "command16", dataPixmap(QStringLiteral("pause.png")), QStringLiteral("Pause"),
+                              QRect(214, row, 36, 36));
+    Image4 = pictureButton(this, "Image4", dataPixmap(QStringLiteral("stop.png")), QStringLiteral("Stop"),
+                           QRect(252, row, 36, 36));
+    command18 = pictureButton(this, "command18", dataPixmap(QStringLiteral("reset.png")),
+                              QStringLiteral("Retrouver la position initiale"), QRect(290, row, 36, 36));
+    Command13 = named(new QPushButton(QStringLiteral("&Effacer"), this), "Command13", QRect(337, row + 4, 80, 28));
+
+    Label3 = named(new QLabel(this), "Label3", QRect(8, row + 42, 150, 22));
+    Label1 = named(new QLabel(this), "Label1", QRect(160, row + 42, 257, 22));
+}
+
+QLabel* FeuilleP::createSwatch(QWidget* panel, int index, QRect geometry)
+{
+    QLabel* swatch = named(new QLabel(panel), "", geometry);
+    swatch->setObjectName(QStringLiteral("Label4_%1").arg(index));
+    swatch->setFrameShape(QFrame::Box);
+    swatch->setAutoFillBackground(true);
+    swatch->setCursor(Qt::PointingHandCursor);
+    if (index == 4 || index == 5 || index == 6 || index == 8)
+        swatch->setToolTip(QStringLiteral("Couleur"));
+    Label4[size_t(index)] = swatch;
+    showSwatch(index);
+    return swatch;
+}
+
+void FeuilleP::showSwatch(int index)
+{
+    QLabel* swatch = Label4[size_t(index)];
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, m_swatches[size_t(index)]);
+    swatch->setPalette(palette);
+}
+
+void FeuilleP::createParametersPanel(QWidget* panel)
+{
+    using L = ParametersPanelLayout;
+    Combo1 = named(new QComboBox(panel), "Combo1", L::combo1);
+    Combo2 = named(new QComboBox(panel), "Combo2", L::combo2);
+    Text1 = named(new QLineEdit(QStringLiteral("0"), panel), "Text1", L::text1);
+    Text2 = named(new QLineEdit(QStringLiteral("0"), panel), "Text2", L::text2);
+    Text3 = named(new QLineEdit(QStringLiteral("15,00"), panel), "Text3", L::text3);
+    Text4 = named(new QLineEdit(QStringLiteral("77,00"), panel), "Text4", L::text4);
+    for (QLineEdit* field : {Text1, Text2, Text3, Text4})
+        field->setAlignment(Qt::AlignRight);
+    static_cast<PaintedPanel*>(panel)->setPainter(
+        [this](QPainter& painter) { paintParametersPanel(painter, L::geometry(), m_swatches[0]); });
+}
+
+void FeuilleP::createDisplayPanel(QWidget* panel)
+{
+    using L = AffichagePanelLayout;
+    Check10 = named(new QCheckBox(QStringLiteral("Traits épais"), panel), "Check10", L::check10);
+    Check1 = named(new QCheckBox(QStringLiteral("Afficher le repère"), panel), "Check1", L::check1);
+    Check3 = named(new QCheckBox(QStringLiteral("Afficher la grille"), panel), "Check3", L::check3);
+    Check8 = named(new QCheckBox(QStringLiteral("Marquer la trajectoire"), panel), "Check8", L::check8);
+    speed = named(new QCheckBox(QStringLiteral("Animation au ralenti"), panel), "speed", L::speed);
+    Check4 = named(new QCheckBox(QStringLiteral("Arrêter l'animation si le projectile sort de l'écran"), panel),
+                   "Check4", L::check4);
+    createSwatch(panel, scene::SwatchFrame, L::swatch4);
+    createSwatch(panel, scene::SwatchTrajectory, L::swatch5);
+    Check1->setChecked(true);
+    Check4->setChecked(true);
+}
+
+void FeuilleP::createVectorsPanel(QWidget* panel)
+{
+    const scene::VectorsPanelLayout& L = scene::vectorsPanelLayout;
+    Check5 = named(new QCheckBox(QStringLiteral("Afficher le vecteur vitesse"), panel), "Check5", L.check5);
+    Check6 = named(new QCheckBox(QStringLiteral("Afficher la variation du vecteur vitesse"), panel), "Check6", L.check6);
+    Check7 = named(new QCheckBox(QStringLiteral("Afficher la construction"), panel), "Check7", L.check7);
+    Check14 = named(new QCheckBox(QStringLiteral("Afficher le vecteur accélération"), panel), "Check14", L.check14);
+    Check12 = named(new QCheckBox(QStringLiteral("Afficher le vecteur poids"), panel), "Check12", L.check12);
+    Check7->setEnabled(false);
+
+    const auto scrollBar = [panel](const char* name, QRect geometry, int maximum) {
+        auto* bar = named(new QScrollBar(Qt::Vertical, panel), name, geometry);
+        bar->setRange(0, maximum);
+        bar->setSingleStep(1);
+        bar->setPageStep(10);
+        return bar;
+    };
+    VScroll1 = scrollBar("VScroll1", L.vScroll1, 49);
+    VScroll4 = scrollBar("VScroll4", L.vScroll4, 49);
+    VScroll3 = scrollBar("VScroll3", L.vScroll3, 90);
+
+    UpDown1 = named(new QSpinBox(panel), "UpDown1", L.upDown1);
+    UpDown1->setRange(1, 20);
+    UpDown1->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+    UpDown1->setStyleSheet(QStringLiteral("QSpinBox { color: transparent; background: transparent; border: none; }"));
+    Label9 = named(new QLabel(panel), "Label9", L.label9);
+    Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    const std::pair<int, QRect> swatches[] = {{0, L.swatch0}, {1, L.swatch1}, {2, L.swatch2},
+                                              {3, L.swatch3}, {7, L.swatch7}, {9, L.swatch9}};
+    for (const auto& [index, geometry] : swatches)
+        createSwatch(panel, index, geometry);
+
+    static_cast<PaintedPanel*>(panel)->setPainter([this](QPainter& painter) {
+        scene::paintVectorsPanel(painter,
+                                 scene::vectorsPanelGeometry(50 - VScroll1->value(), 50 - VScroll4->value(),
+                                                             100 - VScroll3->value()),
+                                 m_state.projectileIndex == sim::Rocher);
+    });
+}
+
+void FeuilleP::createChronoPanel(QWidget* panel)
+{
+    using L = ChronoPanelLayout;
+    m_idleCamera = QIcon(dataPixmap(QStringLiteral("camera.png")));
+    m_recordingCamera = QIcon(dataPixmap(QStringLiteral("camera_rec.png")));
+    command12 = named(new QToolButton(panel), "command12", L::command12);
+    command12->setIconSize(QSize(32, 32));
+    command12->setAutoRaise(true);
+    Label5 = named(new QLabel(panel), "Label5", L::label5);
+    Label5->setCursor(Qt::PointingHandCursor);
+    chrono = named(new QLineEdit(QStringLiteral("300"), panel), "chrono", L::chrono);
+    chrono->setAlignment(Qt::AlignRight);
+    Check9 = named(new QCheckBox(QStringLiteral("Conserver les vecteurs représentés sur la chronophotographie"), panel),
+                   "Check9", L::check9);
+    Check2 = named(new QCheckBox(QStringLiteral("Marquer uniquement les positions du centre d'inertie"), panel),
+                   "Check2", L::check2);
+    Check11 = named(new QCheckBox(QStringLiteral("Afficher les projections sur les axes"), panel), "Check11",
+                    L::check11);
+    createSwatch(panel, scene::SwatchMarkCross, L::swatch6);
+    createSwatch(panel, scene::SwatchMarkProjection, L::swatch8);
+    static_cast<PaintedPanel*>(panel)->setPainter(
+        [](QPainter& painter) { paintChronoPanel(painter, ChronoPanelLayout::geometry()); });
+}
+
+void FeuilleP::createGraphPanel(QWidget* panel)
+{
+    static_cast<PaintedPanel*>(panel)->setPainter(
+        [this](QPainter& painter) { painter.drawImage(0, 0, m_graph.picture()); });
+    Command3 = named(new QPushButton(QStringLiteral("Menu"), panel), "Command3", QRect(284, 164, 64, 18));
+    Command5 = named(new QPushButton(QStringLiteral("Agrandir"), panel), "Command5", QRect(284, 183, 64, 18));
+
+    auto* choice = new PaintedPanel(QStringLiteral("Picture5"), panel);
+    Picture5 = choice;
+    choice->setGeometry(0, 0, 353, 202);
+    std::array<QRect, 8> boxes;
+    // One column, a group title 24 pixels above the first box of each group.
+    const int rows[] = {24, 40, 80, 96, 112, 152, 168, 184};
+    for (int i = 0; i < 8; ++i) {
+        boxes[size_t(i)] = QRect(16, rows[i], 16, 16);
+        Check13[size_t(i)] = named(new QCheckBox(choice), "", boxes[size_t(i)]);
+        Check13[size_t(i)]->setObjectName(QStringLiteral("Check13_%1").arg(i));
+    }
+    choice->setPainter([boxes](QPainter& painter) { graphs::paintGraphChoiceLabels(painter, boxes); });
+    Command6 = named(new QPushButton(QStringLiteral("Afficher"), choice), "Command6", QRect(262, 168, 80, 24));
+    Command6->setEnabled(false);
+}

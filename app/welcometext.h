@@ -1,0 +1,4 @@
+#pragma once
+class QTextEdit;
+// Writes the welcome text into the rich-text box.
+void writeWelcomeText(QTextEdit* box);

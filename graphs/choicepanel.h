@@ -1,0 +1,23 @@
+#pragma once
+// The graph-choice panel: the labels beside its eight check boxes, and the
+// rule that keeps the checked kinds within one group.
+
+#include "graphs/graphscale.h"
+
+#include <QRect>
+#include <array>
+
+class QPainter;
+
+namespace graphs {
+
+// Draws "x(t)" … "Em(t)" to the right of each box and the group titles
+// "Position", "Vitesse" and "Énergie" above the first box of each group.
+// checkBoxGeometry holds the boxes of kinds 0 to 7 in panel coordinates.
+void paintGraphChoiceLabels(QPainter& painter, const std::array<QRect, kindCount>& checkBoxGeometry);
+
+// Positions, velocities and energies never share a graph: checking a kind
+// unchecks the kinds of the other two groups.
+void applyGroupRule(std::array<bool, kindCount>& checked, int justChecked);
+
+} // namespace graphs

@@ -1,0 +1,13 @@
+#pragma once
+// The frame of the scene: axes with arrow heads, and either short
+// graduations every metre or a dotted grid.
+
+#include <QColor>
+
+class PictureSurface;
+
+namespace scene {
+
+void repere(PictureSurface& surface, bool grid, QColor colour);
+
+} // namespace scene

@@ -1,0 +1,14 @@
+#pragma once
+// One segment of the trajectory, from the previous point to the centre of
+// inertia now; the trajectory never goes below the ground row.
+
+#include <QColor>
+
+class PictureSurface;
+namespace sim { struct SimulationState; }
+
+namespace scene {
+
+void tracetraj(PictureSurface& surface, sim::SimulationState& state, QColor colour);
+
+} // namespace scene

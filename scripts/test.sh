@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds, and runs the whole test suite headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+cd build
+ctest --output-on-failure -j "$(nproc)"

@@ -1,0 +1,161 @@
+#include "ui/dialogservice.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+class TestDialogService : public QObject {
+    Q_OBJECT
+private slots:
+    void scriptedAnswersInOrder();
+    void scriptedColours();
+    void installAndRestore();
+    void realQuestionEscapesToCancel();
+    void realQuestionOk();
+    void realMessageIcon_data();
+    void realMessageIcon();
+    void realColourCancelled();
+    void realColourAccepted();
+
+private:
+    // Runs `answer` on the modal dialog as soon as it shows.
+    static void whenModal(std::function<void(QWidget*)> answer);
+};
+
+void TestDialogService::whenModal(std::function<void(QWidget*)> answer)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    connect(timer, &QTimer::timeout, timer, [timer, answer] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->deleteLater();
+            timer->stop();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+void TestDialogService::scriptedAnswersInOrder()
+{
+    ScriptedDialogs dialogs;
+    dialogs.queueAnswer(false);
+    QCOMPARE(dialogs.askOkCancel(nullptr, "Quitter", "Voulez-vous quitter ?"), false);
+    QCOMPARE(dialogs.askOkCancel(nullptr, "Quitter", "Encore ?"), true); // nothing queued: OK
+    dialogs.inform(nullptr, DialogService::Icon::Critical, "Fichier non valide",
+                   "Ce fichier ne correspond pas à cette application");
+
+    const auto& shown = dialogs.shown();
+    QCOMPARE(shown.size(), std::size_t(3));
+    QCOMPARE(shown[0].icon, DialogService::Icon::Question);
+    QCOMPARE(shown[1].text, QString("Encore ?"));
+    QCOMPARE(shown[2].icon, DialogService::Icon::Critical);
+    QCOMPARE(shown[2].title, QString("Fichier non valide"));
+    dialogs.forget();
+    QVERIFY(dialogs.shown().empty());
+}
+
+void TestDialogService::scriptedColours()
+{
+    ScriptedDialogs dialogs;
+    dialogs.queueColour(QColor(255, 128, 0));
+    dialogs.queueColour(std::nullopt);
+    QCOMPARE(dialogs.chooseColour(nullptr, Qt::red), std::optional<QColor>(QColor(255, 128, 0)));
+    QCOMPARE(dialogs.lastInitialColour(), std::optional<QColor>(QColor(Qt::red)));
+    QCOMPARE(dialogs.chooseColour(nullptr, Qt::blue), std::nullopt);
+    QCOMPARE(dialogs.chooseColour(nullptr, Qt::green), std::nullopt); // nothing queued: cancelled
+    QCOMPARE(dialogs.lastInitialColour(), std::optional<QColor>(QColor(Qt::green)));
+}
+
+void TestDialogService::installAndRestore()
+{
+    DialogService& real = DialogService::current();
+    ScriptedDialogs dialogs;
+    DialogService::install(&dialogs);
+    QCOMPARE(&DialogService::current(), static_cast<DialogService*>(&dialogs));
+    DialogService::install(nullptr);
+    QCOMPARE(&DialogService::current(), &real);
+    QVERIFY(&real != static_cast<DialogService*>(&dialogs));
+}
+
+void TestDialogService::realQuestionEscapesToCancel()
+{
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        buttons = box->standardButtons();
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QCOMPARE(DialogService::current().askOkCancel(nullptr, "Quitter", "Voulez-vous quitter ?"), false);
+    QCOMPARE(title, QString("Quitter"));
+    QCOMPARE(text, QString("Voulez-vous quitter ?"));
+    QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(buttons, QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+void TestDialogService::realQuestionOk()
+{
+    whenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        QTest::keyClick(box, Qt::Key_Return); // the default button
+    });
+    QCOMPARE(DialogService::current().askOkCancel(nullptr, "Quitter", "Voulez-vous quitter ?"), true);
+}
+
+void TestDialogService::realMessageIcon_data()
+{
+    QTest::addColumn<DialogService::Icon>("icon");
+    QTest::addColumn<QMessageBox::Icon>("expected");
+    QTest::addRow("information") << DialogService::Icon::Information << QMessageBox::Information;
+    QTest::addRow("warning") << DialogService::Icon::Warning << QMessageBox::Warning;
+    QTest::addRow("critical") << DialogService::Icon::Critical << QMessageBox::Critical;
+}
+
+void TestDialogService::realMessageIcon()
+{
+    QFETCH(DialogService::Icon, icon);
+    QFETCH(QMessageBox::Icon, expected);
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    int buttons = 0;
+    whenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        shown = box->icon();
+        buttons = int(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    DialogService::current().inform(nullptr, icon, "Avertissement", "Texte");
+    QCOMPARE(shown, expected);
+    QCOMPARE(buttons, 1);
+}
+
+void TestDialogService::realColourCancelled()
+{
+    whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    QCOMPARE(DialogService::current().chooseColour(nullptr, Qt::red), std::nullopt);
+}
+
+void TestDialogService::realColourAccepted()
+{
+    whenModal([](QWidget* modal) {
+        auto* chooser = qobject_cast<QColorDialog*>(modal);
+        QVERIFY(chooser);
+        chooser->accept();
+    });
+    QCOMPARE(DialogService::current().chooseColour(nullptr, QColor(0, 128, 0)),
+             std::optional<QColor>(QColor(0, 128, 0)));
+}
+
+QTEST_MAIN(TestDialogService)
+#include "test_dialogservice.moc"

@@ -1,0 +1,68 @@
+#pragma once
+// A picture surface with two layers, the way the scene and the graphs draw:
+// a persistent background (photograph plus everything baked into it) and the
+// canvas shown on screen. clear() copies the background onto the canvas,
+// bake() copies the canvas into the background.
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QString>
+#include <memory>
+
+class QPainter;
+
+class PictureSurface {
+public:
+    PictureSurface(int width, int height, QColor backColour);
+    ~PictureSurface();
+    PictureSurface(const PictureSurface&) = delete;
+    PictureSurface& operator=(const PictureSurface&) = delete;
+
+    int width() const { return m_canvas.width(); }
+    int height() const { return m_canvas.height(); }
+
+    // Replaces the persistent layer: the back colour with the picture over it
+    // at (0, 0). The canvas shows it at once.
+    void setBackgroundPicture(const QImage& picture);
+    void setBackColour(QColor colour);
+    QColor backColour() const { return m_backColour; }
+
+    void clear();
+    void bake();
+
+    void setLineWidth(int width);
+    int lineWidth() const { return m_lineWidth; }
+    void setDotted(bool dotted);
+    bool dotted() const { return m_dotted; }
+
+    void line(double x1, double y1, double x2, double y2, QColor colour);
+    void rectangle(double x1, double y1, double x2, double y2, QColor colour);
+    void filledRectangle(double x1, double y1, double x2, double y2, QColor colour);
+    void circle(double cx, double cy, double radius, QColor colour);
+    // Arc counter-clockwise from startRadians to endRadians, 0 pointing right.
+    void arc(double cx, double cy, double radius, double startRadians, double endRadians, QColor colour);
+    void point(double x, double y, QColor colour);
+    // Text whose top-left corner is at (x, y).
+    void text(double x, double y, const QString& text, const QFont& font, QColor colour);
+    void paintPicture(const QImage& picture, double left, double top);
+
+    static double textWidth(const QString& text, const QFont& font);
+    static double textHeight(const QString& text, const QFont& font);
+
+    const QImage& canvas() const;
+    const QImage& background() const { return m_background; }
+
+private:
+    QPainter& painter();
+    void endPainting() const;
+    void applyPen(QColor colour);
+
+    QImage m_background;
+    mutable QImage m_canvas;
+    mutable std::unique_ptr<QPainter> m_painter;
+    QColor m_backColour;
+    int m_lineWidth = 1;
+    bool m_dotted = false;
+};
