@@ -56,32 +56,10 @@ public:
     // The marker file through which other programs see us running.
     static QString markerFilePath();
 
-signals:
-    // Another program asked, through the marker file, to open this exercise.
-    void exerciseRequested(const QString& path);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    // Building the window.
-    void createControls();
-    void createSceneArea();
-    void createAnimationControls();
-    void createToolButtons();
-    void createParametersPanel(QWidget* panel);
-    void createDisplayPanel(QWidget* panel);
-    QLabel* createSwatch(QWidget* panel, int index, QRect geometry);
-    void showSwatch(int index);
-    void connectHandlers();
-    QPixmap dataPixmap(const QString& file) const;
+    // The handlers and procedures, public so that tests drive them by name.
 
     // Start-up and shutdown.
     void Form_Load();
-    void loadPictureLists();
     void Form_Activate();
     bool Form_QueryUnload();
     void Form_Unload();
@@ -114,7 +92,6 @@ private:
     void Check1_Click();
     void Check8_Click();
     void VScroll2_Change(int value);
-    void updateScene();
 
     // Bounce.
     void rebond();
@@ -135,11 +112,9 @@ private:
 
     // Vectors.
     void drawVectors();
-    void createVectorsPanel(QWidget* panel);
     void vectorScaleChanged();
 
     // Live graph.
-    void createGraphPanel(QWidget* panel);
     graphs::GraphInputs graphInputs() const;
     void repgraphe();
     void tracegraphe();
@@ -148,15 +123,41 @@ private:
     void Command6_Click();
 
     // Panels, help line and colours.
-    void createChronoPanel(QWidget* panel);
     void Check6_Click();
     void Label4_Click(int index);
-    void installHelpLine();
     void showHelpFor(QObject* control);
     void Frame1_MouseMove(int x);
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     void setGraphButtonsEnabled(bool enabled);
+
+signals:
+    // Another program asked, through the marker file, to open this exercise.
+    void exerciseRequested(const QString& path);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Building the window.
+    void createControls();
+    void createSceneArea();
+    void createAnimationControls();
+    void createToolButtons();
+    void createParametersPanel(QWidget* panel);
+    void createDisplayPanel(QWidget* panel);
+    void createVectorsPanel(QWidget* panel);
+    void createChronoPanel(QWidget* panel);
+    void createGraphPanel(QWidget* panel);
+    void installHelpLine();
+    void loadPictureLists();
+    QLabel* createSwatch(QWidget* panel, int index, QRect geometry);
+    void showSwatch(int index);
+    void connectHandlers();
+    QPixmap dataPixmap(const QString& file) const;
 
     sim::SimulationState m_state;
     PictureSurface m_scene;
