@@ -18,7 +18,9 @@
 
 class QCheckBox;
 class QComboBox;
+class QAction;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
@@ -130,6 +132,13 @@ public:
 
     void setGraphButtonsEnabled(bool enabled);
 
+    // Clipboard.
+    QImage scenePicture() const;
+    const graphs::LiveGraph& liveGraph() const { return m_graph; }
+    void copim_Click();
+    void copigraph_Click();
+    void putOnClipboard(const QImage& picture);
+
 signals:
     // Another program asked, through the marker file, to open this exercise.
     void exerciseRequested(const QString& path);
@@ -153,6 +162,7 @@ private:
     void createChronoPanel(QWidget* panel);
     void createGraphPanel(QWidget* panel);
     void installHelpLine();
+    void createCopyMenu();
     void loadPictureLists();
     QLabel* createSwatch(QWidget* panel, int index, QRect geometry);
     void showSwatch(int index);
@@ -240,4 +250,7 @@ public:
     QPushButton* btexo = nullptr;
     QLineEdit* fich = nullptr;
     QTextEdit* supertext = nullptr;
+    QMenu* menucopie = nullptr;
+    QAction* copim = nullptr;
+    QAction* copigraph = nullptr;
 };

@@ -71,4 +71,5 @@ void FeuilleP::connectHandlers()
         swatch->installEventFilter(this);
     Label5->installEventFilter(this);
     installHelpLine();
+    createCopyMenu();
 }

@@ -1,0 +1,59 @@
+#pragma once
+// Builds the real main window for a test, headless: the data files are
+// copied into a private application directory (so that the marker file of
+// one test never meets another's), and the dialogs and sounds are answered
+// and recorded instead of shown and played.
+
+#include "app/feuillep.h"
+#include "ui/appdir.h"
+#include "ui/dialogservice.h"
+#include "ui/soundservice.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+struct WindowFixture {
+    QTemporaryDir directory;
+    ScriptedDialogs dialogs;
+    RecordingSound sound;
+    std::unique_ptr<FeuilleP> window;
+
+    explicit WindowFixture(bool withData = true)
+    {
+        if (withData) {
+            const QDir data(QStringLiteral(TAVREL_APP_DIR));
+            for (const QString& file : data.entryList(QDir::Files))
+                if (file.contains(QLatin1Char('.')) && !file.endsWith(QLatin1String(".TMP")))
+                    QFile::copy(data.filePath(file), directory.filePath(file));
+        }
+        setApplicationDirectory(directory.path());
+        DialogService::install(&dialogs);
+        SoundService::install(&sound);
+        window = std::make_unique<FeuilleP>();
+    }
+
+    ~WindowFixture()
+    {
+        window.reset();
+        DialogService::install(nullptr);
+        SoundService::install(nullptr);
+        setApplicationDirectory(QString());
+    }
+
+    FeuilleP& w() { return *window; }
+
+    // Types text into a field and validates it with Enter, as a user would:
+    // the keys go through the field's filter.
+    static void enter(QLineEdit* field, const QString& text)
+    {
+        field->setFocus();
+        field->selectAll();
+        field->del();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+};
