@@ -19,11 +19,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSpinBox>
+#include "ui/updown.h"
 #include <QTextEdit>
 #include <QTimer>
 
@@ -154,8 +155,16 @@ void FeuilleP::resizeEvent(QResizeEvent* event)
         applySizeRule();
 }
 
-void FeuilleP::paintEvent(QPaintEvent*)
+// The window's painting never changes, but the read-outs over it are redrawn
+// at every tick: it is painted once and then copied where needed.
+void FeuilleP::paintEvent(QPaintEvent* event)
 {
+    if (m_backdrop.size() != size()) {
+        m_backdrop = QPixmap(size());
+        QPainter backdrop(&m_backdrop);
+        scene::paintMainWindow(backdrop, supertext->geometry(), fich->geometry().top(),
+                               Frame3->geometry().bottom() + 1);
+    }
     QPainter painter(this);
-    scene::paintMainWindow(painter, supertext->geometry(), fich->geometry().top(), Frame3->geometry().bottom() + 1);
+    painter.drawPixmap(event->rect(), m_backdrop, event->rect());
 }

@@ -12,6 +12,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -24,7 +25,7 @@ class QMenu;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QSpinBox;
+class UpDown;
 class QTextEdit;
 class QTimer;
 class QToolButton;
@@ -106,6 +107,7 @@ public:
     void Command13_Click();
     double chronoInterval() const;
     bool takePhotoIfDue();
+    bool photoInstant() const;
     void paintPhotograph();
     void photographWithVectors();
     void recordMarkIfDue();
@@ -177,10 +179,12 @@ private:
     std::array<QImage, 5> m_projectilePictures;
     std::array<QImage, 5> m_shadowPictures;
     bool m_fatal = false;
+    bool m_ticking = false;
     bool m_closingConfirmed = false;
     bool m_exerciseTextModified = false;
     QIcon m_idleCamera;
     QCursor m_enlargeCursor;
+    QPixmap m_backdrop;
     QIcon m_recordingCamera;
 
 public:
@@ -229,7 +233,7 @@ public:
     QScrollBar* VScroll1 = nullptr;
     QScrollBar* VScroll3 = nullptr;
     QScrollBar* VScroll4 = nullptr;
-    QSpinBox* UpDown1 = nullptr;
+    UpDown* UpDown1 = nullptr;
     QLabel* Label9 = nullptr;
     QWidget* Frame1 = nullptr;
     QWidget* Picture5 = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/soundservice.h"
 
 #include <QCheckBox>
+#include <QScopedValueRollback>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,6 +64,7 @@ void FeuilleP::playImpactSound()
 void FeuilleP::Timer1_Timer()
 {
     sim::SimulationState& s = m_state;
+    const QScopedValueRollback ticking(m_ticking, true);
     setGraphButtonsEnabled(false);
 
     if (s.simTime == 0) {
@@ -143,7 +145,12 @@ void FeuilleP::endOfFlight()
 
 void FeuilleP::leaveScene()
 {
-    command16_Click();
+    // Stop the clock itself: "Pause" would take one more step when the clock
+    // is already stopped (a step by "Pause" past the edge), and that step would
+    // leave the scene again, without end.
+    m_state.chronoActive = 0;
+    maj12();
+    Timer1->stop();
     command18_Click();
     m_state.trajectoryStarted = false;
     retico();

@@ -11,7 +11,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
+#include "ui/updown.h"
 #include <QTimer>
 #include <QToolButton>
 
@@ -92,6 +92,13 @@ bool FeuilleP::takePhotoIfDue()
     return false;
 }
 
+// A photograph belongs to its tick only: a redraw before the next tick (a
+// colour or a scale changed while paused) must not take it again.
+bool FeuilleP::photoInstant() const
+{
+    return m_ticking && m_state.photoThisTick == 1;
+}
+
 void FeuilleP::paintPhotograph()
 {
     const sim::SimulationState& s = m_state;
@@ -104,7 +111,7 @@ void FeuilleP::paintPhotograph()
 
 void FeuilleP::photographWithVectors()
 {
-    if (!Check9->isChecked() || m_state.photoThisTick != 1)
+    if (!Check9->isChecked() || !photoInstant())
         return;
     if (!Check2->isChecked())
         paintPhotograph();
@@ -115,14 +122,14 @@ void FeuilleP::photographWithVectors()
 
 void FeuilleP::recordMarkIfDue()
 {
-    if (Check2->isChecked() && m_state.photoThisTick == 1)
+    if (Check2->isChecked() && photoInstant())
         m_marks.push_back(scene::markAt(m_state.posX, m_state.posY, m_swatches[scene::SwatchMarkProjection],
                                         m_swatches[scene::SwatchMarkCross], Check11->isChecked()));
 }
 
 void FeuilleP::photographWithoutVectors()
 {
-    if (m_state.photoVectorMode || m_state.photoThisTick != 1 || Check2->isChecked())
+    if (m_state.photoVectorMode || !photoInstant() || Check2->isChecked())
         return;
     paintPhotograph();
     m_scene.bake();

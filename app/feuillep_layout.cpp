@@ -18,7 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSpinBox>
+#include "ui/updown.h"
 #include <QPainter>
 #include <QTextEdit>
 #include <QTimer>
@@ -75,6 +75,10 @@ void FeuilleP::createControls()
     Picture1 = new PaintedPanel(QStringLiteral("Picture1"), strip);
     Picture6 = new PaintedPanel(QStringLiteral("Picture6"), strip);
     Frame1 = new PaintedPanel(QStringLiteral("Frame1"), strip);
+    // Panels have their size from the start; the strip places the selected one.
+    const QRect panelArea = panelGeometry(computeTabLayout(1, strip->width()), strip->width(), strip->height());
+    for (QWidget* panel : {Picture3, Frame2, Picture1, Picture6, Frame1})
+        panel->setGeometry(panelArea);
     createParametersPanel(Picture3);
     createDisplayPanel(Frame2);
     createVectorsPanel(Picture1);
@@ -241,10 +245,8 @@ void FeuilleP::createVectorsPanel(QWidget* panel)
     VScroll4 = scrollBar("VScroll4", L.vScroll4, 49);
     VScroll3 = scrollBar("VScroll3", L.vScroll3, 90);
 
-    UpDown1 = named(new QSpinBox(panel), "UpDown1", L.upDown1);
+    UpDown1 = named(new UpDown(panel), "UpDown1", L.upDown1);
     UpDown1->setRange(1, 20);
-    UpDown1->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-    UpDown1->setStyleSheet(QStringLiteral("QSpinBox { color: transparent; background: transparent; border: none; }"));
     Label9 = named(new QLabel(panel), "Label9", L.label9);
     Label9->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 

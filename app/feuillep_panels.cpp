@@ -24,12 +24,16 @@ void FeuilleP::installHelpLine()
 {
     setMouseTracking(true);
     installEventFilter(this);
-    const QList<QWidget*> described = {
+    QList<QWidget*> described = {
         Check1, Check2, Check3, Frame2, Check4, Check8, chrono, Command1, Command2, Command4, Command7, Command8,
         Command10, Command11, command12, Command13, command15, command16, command18, Frame1, Picture1, Picture3,
         Picture5, Picture6, btexo};
+    described.append(QList<QWidget*>(Label4.begin(), Label4.end()));
+    // A control keeps its own text: a move it ignores must not reach the panel
+    // or the window behind it, whose text would replace its own.
     for (QWidget* control : described) {
         control->setMouseTracking(true);
+        control->setAttribute(Qt::WA_NoMousePropagation);
         control->installEventFilter(this);
     }
     m_enlargeCursor = QCursor(dataPixmap(QStringLiteral("loupe.png")), 13, 13);

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSpinBox>
+#include "ui/updown.h"
 #include <QTimer>
 
 void FeuilleP::drawVectors()

@@ -12,7 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSpinBox>
+#include "ui/updown.h"
 #include <QTimer>
 #include <QToolButton>
 
@@ -58,7 +58,7 @@ void FeuilleP::connectHandlers()
 
     for (QScrollBar* scale : {VScroll1, VScroll3, VScroll4})
         connect(scale, &QScrollBar::valueChanged, this, &FeuilleP::vectorScaleChanged);
-    connect(UpDown1, &QSpinBox::valueChanged, this, &FeuilleP::vectorScaleChanged);
+    connect(UpDown1, &UpDown::valueChanged, this, &FeuilleP::vectorScaleChanged);
     connect(VScroll2, &QScrollBar::valueChanged, this, &FeuilleP::VScroll2_Change);
 
     for (size_t i = 0; i < Check13.size(); ++i)
@@ -66,9 +66,7 @@ void FeuilleP::connectHandlers()
     connect(Command3, &QPushButton::clicked, this, &FeuilleP::Command3_Click);
     connect(Command6, &QPushButton::clicked, this, &FeuilleP::Command6_Click);
 
-    // Clicks on the swatches and on the camera's caption, and the help line.
-    for (QLabel* swatch : Label4)
-        swatch->installEventFilter(this);
+    // Clicks on the camera's caption; the help line also takes the swatches' clicks.
     Label5->installEventFilter(this);
     installHelpLine();
     createCopyMenu();

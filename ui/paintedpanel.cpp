@@ -8,6 +8,8 @@ PaintedPanel::PaintedPanel(const QString& objectName, QWidget* parent, Painter p
 {
     setObjectName(objectName);
     setMouseTracking(true);
+    // The panel fills itself: nothing behind it needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PaintedPanel::paintEvent(QPaintEvent*)

@@ -1,0 +1,361 @@
+// The animation clock driven tick by tick: the date step, the landing,
+// pause and step, stop and reset, and leaving the scene.
+
+#include "windowfixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTimer>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Set in the child process that runs the step past the edge.
+const char* const stepChild = "TAVREL_STEP_PAST_THE_EDGE";
+
+void choose(QComboBox* list, int index, FeuilleP& w, void (FeuilleP::*handler)())
+{
+    list->setCurrentIndex(index);
+    (w.*handler)();
+}
+
+// Ticks while the timer runs; the number of ticks, at most `limit`.
+int runToTheEnd(FeuilleP& w, int limit = 2000)
+{
+    int ticks = 0;
+    while (w.timerRunning() && ticks < limit) {
+        w.Timer1_Timer();
+        ++ticks;
+    }
+    return ticks;
+}
+
+QString dateText(const char* date) { return QStringLiteral(" Date: t = ") + QLatin1String(date) + QStringLiteral(" s."); }
+
+// The ordinate shown by the coordinates read-out.
+QString shownOrdinate(const QLabel* label)
+{
+    static const QRegularExpression y(QStringLiteral(" m ; y = (.*) m\\. $"));
+    return y.match(label->text()).captured(1);
+}
+
+} // namespace
+
+class TestAnimation : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void dateStep_data();
+    void dateStep();
+    void landing_data();
+    void landing();
+    void pauseAndStep();
+    void stopGoesBackToTheStart();
+    void resetDuringAFlight();
+    void leavingTheScene_data();
+    void leavingTheScene();
+    void shownOrdinateNeverNegative_data();
+    void shownOrdinateNeverNegative();
+    void nothingToThrow();
+    void stepPastTheEdge();
+};
+
+// In the child process of stepPastTheEdge: one step with "Pause" from the
+// initial position takes the projectile past the right edge; the exit code
+// says whether it stopped there as a running flight would.
+void TestAnimation::initTestCase()
+{
+    if (!qEnvironmentVariableIsSet(stepChild))
+        return;
+    bool stopped = false;
+    {
+        WindowFixture f;
+        FeuilleP& w = f.w();
+        WindowFixture::enter(w.Text1, QStringLiteral("10"));
+        WindowFixture::enter(w.Text3, QStringLiteral("20"));
+        WindowFixture::enter(w.Text4, QStringLiteral("5"));
+        w.command16_Click();
+        stopped = !w.timerRunning() && f.sound.beeps() == 1 && w.state().simTime == 0.0f
+            && w.state().imageLeft == 374.0f;
+    }
+    std::_Exit(stopped ? 0 : 1);
+}
+
+void TestAnimation::dateStep_data()
+{
+    QTest::addColumn<bool>("slow");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<float>("date");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("one tick") << false << 1 << 0.04f << dateText("0,04");
+    QTest::newRow("25 ticks") << false << 25 << 1.0f << dateText("1,00");
+    QTest::newRow("slow, one tick") << true << 1 << 0.005f << QString();
+    QTest::newRow("slow, 8 ticks") << true << 8 << 0.04f << dateText("0,04");
+}
+
+void TestAnimation::dateStep()
+{
+    QFETCH(bool, slow);
+    QFETCH(int, ticks);
+    QFETCH(float, date);
+    QFETCH(QString, shown);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.speed->setChecked(slow);
+    w.command15_Click();
+    QVERIFY(w.timerRunning());
+    for (int i = 0; i < ticks; ++i)
+        w.Timer1_Timer();
+    QVERIFY(std::fabs(w.state().simTime - date) < 1e-5f);
+    if (!shown.isEmpty())
+        QCOMPARE(w.Label3->text(), shown);
+}
+
+void TestAnimation::landing_data()
+{
+    QTest::addColumn<int>("place");
+    QTest::addColumn<int>("projectile");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("coordinates");
+    QTest::addColumn<QString>("sound");
+    // 2 v0y / g with v0y = 15 sin 77 = 14.6155; x = 3.3743 t.
+    QTest::newRow("pierre on Terre") << 0 << 1 << 75 << dateText("2,98")
+                                     << "Coordonnées : x = 10,06 m ; y = 0,00 m. " << "bim.wav";
+    QTest::newRow("rocher on Terre") << 0 << 4 << 75 << dateText("2,98")
+                                     << "Coordonnées : x = 10,06 m ; y = 0,00 m. " << "boum.wav";
+    QTest::newRow("pomme on Mars") << 2 << 0 << 197 << dateText("7,88")
+                                   << "Coordonnées : x = 26,59 m ; y = 0,00 m. " << "pom.wav";
+    QTest::newRow("pierre on Lune") << 1 << 1 << 452 << dateText("18,04")
+                                    << "Coordonnées : x = 60,88 m ; y = 0,00 m. " << QString();
+}
+
+// A projectile that does not bounce lands at the exact contact date, on the
+// ground, with its sound except on the Moon; the flight then ends.
+void TestAnimation::landing()
+{
+    QFETCH(int, place);
+    QFETCH(int, projectile);
+    QFETCH(int, ticks);
+    QFETCH(QString, date);
+    QFETCH(QString, coordinates);
+    QFETCH(QString, sound);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    choose(w.Combo1, place, w, &FeuilleP::Combo1_Click);
+    choose(w.Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    w.Check4->setChecked(false);
+    w.Check8->setChecked(true);
+
+    w.command15_Click();
+    QVERIFY(w.projectile->isHidden());
+    QCOMPARE(runToTheEnd(w), ticks);
+
+    QVERIFY(!w.timerRunning());
+    QCOMPARE(w.Label3->text(), date);
+    QCOMPARE(w.Label1->text(), coordinates);
+    QCOMPARE(w.state().imageTop, 420.0f);
+    QCOMPARE(w.projectile->y(), 420);
+    QCOMPARE(w.state().simTime, 0.0f);
+    QVERIFY(!w.Check8->isChecked());
+    QVERIFY(!w.projectile->isHidden());
+    if (sound.isEmpty())
+        QVERIFY(f.sound.played().empty());
+    else
+        QCOMPARE(f.sound.played(), std::vector<QString>{applicationDirectory() + sound});
+
+    // A new flight starts again from the initial position.
+    w.command15_Click();
+    w.Timer1_Timer();
+    QCOMPARE(w.Label3->text(), dateText("0,04"));
+}
+
+void TestAnimation::pauseAndStep()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.command15_Click();
+    for (int i = 0; i < 5; ++i)
+        w.Timer1_Timer();
+
+    w.command16_Click();
+    QVERIFY(!w.timerRunning());
+    QCOMPARE(w.Label3->text(), dateText("0,20"));
+
+    w.command16_Click();
+    QVERIFY(!w.timerRunning());
+    QCOMPARE(w.Label3->text(), dateText("0,24"));
+    w.command16_Click();
+    QCOMPARE(w.Label3->text(), dateText("0,28"));
+    QVERIFY(!w.timerRunning());
+
+    w.command15_Click();
+    QVERIFY(w.timerRunning());
+    w.Timer1_Timer();
+    QCOMPARE(w.Label3->text(), dateText("0,32"));
+}
+
+void TestAnimation::stopGoesBackToTheStart()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    WindowFixture::enter(w.Text1, QStringLiteral("2"));
+    w.command15_Click();
+    for (int i = 0; i < 10; ++i)
+        w.Timer1_Timer();
+    w.Image4_Click();
+    QVERIFY(!w.timerRunning());
+    QCOMPARE(w.state().simTime, 0.0f);
+    QCOMPARE(w.state().imageLeft, 86.0f);
+    QCOMPARE(w.state().imageTop, 420.0f);
+    QVERIFY(!w.projectile->isHidden());
+    QCOMPARE(w.Label3->text(), dateText("0,00"));
+    QCOMPARE(w.Label1->text(), QStringLiteral("Coordonnées : x = 2,00 m ; y = 0,00 m. "));
+}
+
+// The reset does not stop a running clock: the flight starts again from
+// the initial position at once.
+void TestAnimation::resetDuringAFlight()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.command15_Click();
+    for (int i = 0; i < 10; ++i)
+        w.Timer1_Timer();
+    QVERIFY(w.state().imageTop < 420.0f);
+
+    w.command18_Click();
+    QVERIFY(w.timerRunning());
+    QCOMPARE(w.state().simTime, 0.0f);
+    QCOMPARE(w.state().imageTop, 420.0f);
+    QCOMPARE(w.Label3->text(), dateText("0,00"));
+
+    w.Timer1_Timer();
+    QCOMPARE(w.Label3->text(), dateText("0,04"));
+}
+
+void TestAnimation::leavingTheScene_data()
+{
+    QTest::addColumn<bool>("stopAtTheEdge");
+    QTest::addColumn<int>("projectile");
+    QTest::newRow("pierre, stops at the edge") << true << 1;
+    QTest::newRow("ballon, stops at the edge") << true << 2;
+    QTest::newRow("pierre, flies on") << false << 1;
+}
+
+// From x0 = 10 thrown to the right at 20 m/s, the first tick takes the
+// picture past Left 400.
+void TestAnimation::leavingTheScene()
+{
+    QFETCH(bool, stopAtTheEdge);
+    QFETCH(int, projectile);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    choose(w.Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    WindowFixture::enter(w.Text1, QStringLiteral("10"));
+    WindowFixture::enter(w.Text3, QStringLiteral("20"));
+    WindowFixture::enter(w.Text4, QStringLiteral("5"));
+    w.Check4->setChecked(stopAtTheEdge);
+    w.Check8->setChecked(true);
+
+    w.command15_Click();
+    w.Timer1_Timer();
+    if (stopAtTheEdge) {
+        QVERIFY(!w.timerRunning());
+        QCOMPARE(f.sound.beeps(), 1);
+        QCOMPARE(w.state().simTime, 0.0f);
+        QCOMPARE(w.state().imageLeft, 374.0f);
+        QCOMPARE(w.state().imageTop, 420.0f);
+        QCOMPARE(w.Label3->text(), dateText("0,00"));
+        QVERIFY(!w.projectile->isHidden());
+        QVERIFY(!w.Check8->isChecked());
+        QVERIFY(!w.state().trajectoryStarted);
+        return;
+    }
+    QVERIFY(w.timerRunning());
+    QVERIFY(w.state().imageLeft > 400.0f);
+    runToTheEnd(w);
+    QCOMPARE(f.sound.beeps(), 0);
+    QCOMPARE(w.Label3->text(), dateText("0,36"));
+    QVERIFY(w.state().imageLeft > 600.0f);
+}
+
+void TestAnimation::shownOrdinateNeverNegative_data()
+{
+    QTest::addColumn<int>("projectile");
+    QTest::addColumn<QString>("y0");
+    QTest::addColumn<QString>("alpha");
+    QTest::newRow("ballon, default throw") << 2 << "0" << "77";
+    QTest::newRow("ballon thrown down from 8 m") << 2 << "8" << "-60";
+    QTest::newRow("pierre thrown down from 8 m") << 1 << "8" << "-60";
+}
+
+// The tick that crosses the ground may compute a negative ordinate; the
+// read-out and the picture never go below the ground.
+void TestAnimation::shownOrdinateNeverNegative()
+{
+    QFETCH(int, projectile);
+    QFETCH(QString, y0);
+    QFETCH(QString, alpha);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    choose(w.Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    WindowFixture::enter(w.Text2, y0);
+    WindowFixture::enter(w.Text3, QStringLiteral("10"));
+    WindowFixture::enter(w.Text4, alpha);
+    w.Check4->setChecked(false);
+    w.command15_Click();
+    int ticks = 0;
+    bool crossedBelow = false;
+    while (w.timerRunning() && ticks < 2000) {
+        w.Timer1_Timer();
+        ++ticks;
+        crossedBelow = crossedBelow || w.state().posY < 0;
+        const QString y = shownOrdinate(w.Label1);
+        QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.Label1->text()));
+        QVERIFY(w.state().imageTop <= 420.0f);
+        QVERIFY(w.projectile->y() <= 420);
+    }
+    QVERIFY(!w.timerRunning());
+    QCOMPARE(shownOrdinate(w.Label1), QStringLiteral("0,00"));
+    if (projectile == 2)
+        QVERIFY2(crossedBelow, "the ball's landing tick computes a negative ordinate");
+}
+
+// On the ground and without speed there is nothing to throw.
+void TestAnimation::nothingToThrow()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    WindowFixture::enter(w.Text3, QStringLiteral("0"));
+    w.command15_Click();
+    QVERIFY(!w.timerRunning());
+    QVERIFY(!w.projectile->isHidden());
+    QCOMPARE(w.state().simTime, 0.0f);
+
+    WindowFixture::enter(w.Text2, QStringLiteral("3"));
+    w.command15_Click();
+    QVERIFY(w.timerRunning());
+}
+
+// Run in a child process, since a failure here takes the whole program down.
+void TestAnimation::stepPastTheEdge()
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QLatin1String(stepChild), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QTEST_DISABLE_STACK_DUMP"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("QTEST_DISABLE_CORE_DUMP"), QStringLiteral("1"));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("nothingToThrow")});
+    QVERIFY(child.waitForFinished(120000));
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(QStringLiteral("exit status %1, code %2").arg(child.exitStatus()).arg(child.exitCode())));
+}
+
+QTEST_MAIN(TestAnimation)
+#include "test_animation.moc"

@@ -1,0 +1,187 @@
+// The live graph in the main window: the choice of curves by clicks, the
+// frame kept when nothing is chosen, the curves traced during a run and the
+// graph's buttons during and after a flight.
+
+#include "windowfixture.h"
+
+#include "sim/catalogue.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+constexpr int tickLimit = 5000;
+
+const QColor blue(0, 0, 255);
+const QColor red(255, 0, 0);
+const QColor green(0, 128, 0);
+
+// The graph as its panel paints it, without the buttons and the choice
+// panel that lie over it.
+QImage graphPicture(FeuilleP& w)
+{
+    QImage image(w.Frame1->size(), QImage::Format_RGB32);
+    w.Frame1->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    return image;
+}
+
+// The curves are traced inside x 20 to 260; the legend, in the same
+// colours, stands right of x 280.
+int curvePixels(const QImage& graph, QColor colour)
+{
+    int count = 0;
+    for (int y = 0; y < graph.height(); ++y)
+        for (int x = 20; x <= 260; ++x)
+            count += graph.pixel(x, y) == colour.rgb() ? 1 : 0;
+    return count;
+}
+
+QString checkedBoxes(const FeuilleP& w)
+{
+    QString boxes;
+    for (const QCheckBox* box : w.Check13)
+        boxes += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+    return boxes;
+}
+
+void clickBox(FeuilleP& w, int index)
+{
+    QTest::mouseClick(w.Check13[size_t(index)], Qt::LeftButton, Qt::NoModifier,
+                      w.Check13[size_t(index)]->rect().center());
+}
+
+QString helpOverGraph(FeuilleP& w)
+{
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(w.Frame1, &enter);
+    return w.info->text();
+}
+
+} // namespace
+
+class TestLiveGraphWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void groupsByClicks_data();
+    void groupsByClicks();
+    void uncheckingTheLastKeepsTheFrame();
+    void energiesTracedDuringTheFlight();
+    void buttonsDuringAFlight_data();
+    void buttonsDuringAFlight();
+};
+
+void TestLiveGraphWindow::groupsByClicks_data()
+{
+    QTest::addColumn<QList<int>>("clicks");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("nothing chosen") << QList<int>{} << "00000000";
+    QTest::newRow("x and y together") << QList<int>{0, 1} << "11000000";
+    QTest::newRow("velocities replace y") << QList<int>{1, 2, 4} << "00101000";
+    QTest::newRow("y replaces velocities") << QList<int>{2, 4, 1} << "01000000";
+    QTest::newRow("energies together") << QList<int>{5, 6, 7} << "00000111";
+    QTest::newRow("vy replaces energies") << QList<int>{5, 7, 3} << "00010000";
+    QTest::newRow("x replaces energies") << QList<int>{6, 0} << "10000000";
+    QTest::newRow("unchecking one of two") << QList<int>{0, 1, 0} << "01000000";
+    QTest::newRow("unchecking the last") << QList<int>{3, 3} << "00000000";
+}
+
+void TestLiveGraphWindow::groupsByClicks()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(QString, checked);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    for (int index : clicks)
+        clickBox(w, index);
+    QCOMPARE(checkedBoxes(w), checked);
+    QCOMPARE(w.Command6->isEnabled(), checked.contains(QLatin1Char('1')));
+}
+
+void TestLiveGraphWindow::uncheckingTheLastKeepsTheFrame()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    const QImage blank = graphPicture(w);
+    clickBox(w, 1);
+    QVERIFY(w.Command6->isEnabled());
+    const QImage frame = graphPicture(w);
+    QVERIFY(frame != blank);
+
+    clickBox(w, 1);
+    QVERIFY(!w.Command6->isEnabled());
+    QCOMPARE(graphPicture(w), frame);
+}
+
+void TestLiveGraphWindow::energiesTracedDuringTheFlight()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    QVERIFY(w.Frame1->width() > 280 && w.Frame1->height() > 200);
+    w.Check4->setChecked(false);
+    for (int index : {5, 6, 7})
+        clickBox(w, index);
+    w.Command6->click();
+    QVERIFY(w.Picture5->isHidden());
+
+    w.command15_Click();
+    w.Timer1_Timer();
+    QImage graph = graphPicture(w);
+    for (const QColor& colour : {blue, red, green})
+        QVERIFY2(curvePixels(graph, colour) < 10, qPrintable(colour.name()));
+
+    for (int i = 0; i < tickLimit && w.state().bounceActive == 0; ++i)
+        w.Timer1_Timer();
+    graph = graphPicture(w);
+    // Ec, Ep and Em over the whole flight, 240 units wide at most.
+    for (const QColor& colour : {blue, red, green})
+        QVERIFY2(curvePixels(graph, colour) > 100, qPrintable(colour.name()));
+
+    // Nothing more while the ball bounces.
+    for (int i = 0; i < 20; ++i)
+        w.Timer1_Timer();
+    QCOMPARE(w.state().bounceActive, 2);
+    QCOMPARE(graphPicture(w), graph);
+}
+
+void TestLiveGraphWindow::buttonsDuringAFlight_data()
+{
+    QTest::addColumn<int>("projectile");
+    QTest::newRow("pierre, ends at the ground") << int(sim::Pierre);
+    QTest::newRow("ballon, ends at rest") << int(sim::Ballon);
+}
+
+void TestLiveGraphWindow::buttonsDuringAFlight()
+{
+    QFETCH(int, projectile);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.Combo2->setCurrentIndex(projectile);
+    w.Combo2_Click();
+    w.Check4->setChecked(false);
+    QVERIFY(w.Command3->isEnabled());
+    QVERIFY(w.Command5->isEnabled());
+    QCOMPARE(helpOverGraph(w), QStringLiteral("Ce graphe peut être agrandi"));
+
+    w.command15_Click();
+    w.Timer1_Timer();
+    QVERIFY(!w.Command3->isEnabled());
+    QVERIFY(!w.Command5->isEnabled());
+    QCOMPARE(helpOverGraph(w), QStringLiteral("Le graphe est tracé pendant l'animation"));
+
+    int ticks = 1;
+    for (; ticks < tickLimit && w.timerRunning(); ++ticks) {
+        w.Timer1_Timer();
+        QCOMPARE(w.Command3->isEnabled(), !w.timerRunning());
+    }
+    QVERIFY(ticks > 70);
+    QVERIFY(w.Command3->isEnabled());
+    QVERIFY(w.Command5->isEnabled());
+    QCOMPARE(helpOverGraph(w), QStringLiteral("Ce graphe peut être agrandi"));
+}
+
+QTEST_MAIN(TestLiveGraphWindow)
+#include "test_livegraph_window.moc"

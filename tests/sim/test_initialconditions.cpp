@@ -1,0 +1,130 @@
+// The limits of the four initial conditions and the launch velocity.
+
+#include "sim/initialconditions.h"
+
+#include <QTest>
+#include <cmath>
+
+class TestInitialConditions : public QObject {
+    Q_OBJECT
+private slots:
+    void abscissaThroughImage_data();
+    void abscissaThroughImage();
+    void ordinateThroughImage_data();
+    void ordinateThroughImage();
+    void speedAndAngle_data();
+    void speedAndAngle();
+    void velocity_data();
+    void velocity();
+    void straightDownIsTakenAs270Degrees();
+};
+
+// The fields show two decimals.
+static double hundredths(double value) { return std::round(value * 100.0) / 100.0; }
+
+void TestInitialConditions::abscissaThroughImage_data()
+{
+    QTest::addColumn<float>("x0");
+    QTest::addColumn<float>("left");
+    QTest::addColumn<double>("shown");
+    QTest::newRow("inside") << 5.0f << 194.0f << 5.0;
+    QTest::newRow("beyond the right edge") << 12.0f << 375.0f << 10.03;
+    QTest::newRow("right edge exactly") << 361.0f / 36.0f << 375.0f << 10.03;
+    QTest::newRow("left of the origin") << -1.0f << 0.0f << -0.39;
+    QTest::newRow("left edge exactly") << -14.0f / 36.0f << 0.0f << -0.39;
+}
+
+void TestInitialConditions::abscissaThroughImage()
+{
+    QFETCH(float, x0);
+    QFETCH(float, left);
+    QFETCH(double, shown);
+    const float clamped = sim::clampImageLeft(sim::imageLeftFor(x0));
+    QCOMPARE(clamped, left);
+    QCOMPARE(hundredths(sim::x0ForLeft(clamped)), shown);
+}
+
+void TestInitialConditions::ordinateThroughImage_data()
+{
+    QTest::addColumn<float>("y0");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<double>("shown");
+    QTest::newRow("ground") << 0.0f << 420.0f << 0.0;
+    QTest::newRow("inside") << 2.5f << 330.0f << 2.5;
+    QTest::newRow("above the top") << 20.0f << 0.0f << 11.67;
+    QTest::newRow("below the ground") << -3.0f << 420.0f << 0.0;
+}
+
+void TestInitialConditions::ordinateThroughImage()
+{
+    QFETCH(float, y0);
+    QFETCH(float, top);
+    QFETCH(double, shown);
+    const float clamped = sim::clampImageTop(sim::imageTopFor(y0));
+    QCOMPARE(clamped, top);
+    QCOMPARE(hundredths(sim::y0ForTop(clamped)), shown);
+}
+
+void TestInitialConditions::speedAndAngle_data()
+{
+    QTest::addColumn<bool>("isSpeed");
+    QTest::addColumn<float>("typed");
+    QTest::addColumn<float>("kept");
+    QTest::newRow("v0 too fast") << true << 25.0f << 20.0f;
+    QTest::newRow("v0 negative") << true << -3.0f << 0.0f;
+    QTest::newRow("v0 inside") << true << 12.5f << 12.5f;
+    QTest::newRow("alpha 4.5") << false << 4.5f << 0.0f;
+    QTest::newRow("alpha -4.9") << false << -4.9f << 0.0f;
+    QTest::newRow("alpha 5") << false << 5.0f << 5.0f;
+    QTest::newRow("alpha -5") << false << -5.0f << -5.0f;
+    QTest::newRow("alpha -200") << false << -200.0f << -180.0f;
+    QTest::newRow("alpha 190") << false << 190.0f << 180.0f;
+}
+
+void TestInitialConditions::speedAndAngle()
+{
+    QFETCH(bool, isSpeed);
+    QFETCH(float, typed);
+    QFETCH(float, kept);
+    QCOMPARE(isSpeed ? sim::clampSpeed(typed) : sim::clampAngle(typed), kept);
+}
+
+void TestInitialConditions::velocity_data()
+{
+    QTest::addColumn<float>("v0");
+    QTest::addColumn<float>("alpha");
+    QTest::addColumn<float>("vx");
+    QTest::addColumn<float>("vy");
+    QTest::newRow("default throw") << 15.0f << 77.0f << 3.37431f << 14.61553f;
+    QTest::newRow("horizontal") << 20.0f << 0.0f << 20.0f << 0.0f;
+    QTest::newRow("downwards at -30") << 10.0f << -30.0f << 8.66025f << -5.0f;
+    QTest::newRow("backwards at 135") << 10.0f << 135.0f << -7.07107f << 7.07107f;
+    QTest::newRow("straight down") << 15.0f << -90.0f << 0.0f << -15.0f;
+    QTest::newRow("no speed") << 0.0f << 45.0f << 0.0f << 0.0f;
+}
+
+void TestInitialConditions::velocity()
+{
+    QFETCH(float, v0);
+    QFETCH(float, alpha);
+    QFETCH(float, vx);
+    QFETCH(float, vy);
+    const sim::VelocityComponents v = sim::voxvoy(v0, alpha);
+    QVERIFY2(std::fabs(v.x - vx) < 1e-4f, qPrintable(QString::number(v.x, 'g', 9)));
+    QVERIFY2(std::fabs(v.y - vy) < 1e-4f, qPrintable(QString::number(v.y, 'g', 9)));
+}
+
+// With pi taken as 3.1415927 (a little above pi), 270° lands just past
+// 3 pi / 2, where the cosine is slightly positive, while -90° would give a
+// slightly negative one: the sign shows the angle was brought to 270° first.
+void TestInitialConditions::straightDownIsTakenAs270Degrees()
+{
+    const sim::VelocityComponents v = sim::voxvoy(15.0f, -90.0f);
+    const float expectedX = float(15.0 * std::cos(270.0 * 3.1415927 / 180.0));
+    QVERIFY(expectedX > 0);
+    QCOMPARE(v.x, expectedX);
+    QCOMPARE(v.y, -15.0f);
+}
+
+QTEST_APPLESS_MAIN(TestInitialConditions)
+#include "test_initialconditions.moc"
