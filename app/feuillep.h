@@ -75,6 +75,7 @@ public:
     void Text2_LostFocus();
     void Text3_LostFocus();
     void Text4_LostFocus();
+    void launchFieldValidated(QLineEdit* field, float (*clamp)(float), bool clearOnlyIfDrawn);
     void fieldEntered();
     void fatalMissingPhotograph(const QString& path);
     float fieldNumber(const QLineEdit* field) const;

@@ -102,6 +102,7 @@ void FeuilleP::createControls()
 
     fich = named(new QLineEdit(this), "fich", QRect(424, 322, 361, 22));
     fich->setReadOnly(true);
+    fich->setPlaceholderText(QStringLiteral("Aucun exercice ouvert"));
     supertext = named(new QTextEdit(this), "supertext", QRect(424, 348, 361, 238));
     supertext->setReadOnly(true);
 }

@@ -44,11 +44,9 @@ void FeuilleP::voxvoy()
 void FeuilleP::plusbouton()
 {
     const bool grounded = y0() == 0.0f && m_state.initialVelocityY <= 0.0f;
-    for (QWidget* action : {static_cast<QWidget*>(command12), static_cast<QWidget*>(Command14),
-                            static_cast<QWidget*>(command15), static_cast<QWidget*>(command16),
-                            static_cast<QWidget*>(command18)})
-        if (action)
-            action->setEnabled(!grounded);
+    const QList<QWidget*> actions{command12, Command14, command15, command16, command18};
+    for (QWidget* action : actions)
+        action->setEnabled(!grounded);
 }
 
 void FeuilleP::fatalMissingPhotograph(const QString& path)
@@ -150,25 +148,26 @@ void FeuilleP::Text2_LostFocus()
     command18_Click();
 }
 
-void FeuilleP::Text3_LostFocus()
+// v0 and alpha: unreadable text counts as 0, the field is rewritten, the
+// launch velocity recomputed and the throw reset.
+void FeuilleP::launchFieldValidated(QLineEdit* field, float (*clamp)(float), bool clearOnlyIfDrawn)
 {
-    const float v = sim::clampSpeed(float(toNumber(Text3->text()).value_or(0.0)));
-    Text3->setText(formatPattern(v, fieldPattern));
+    const float value = clamp(float(toNumber(field->text()).value_or(0.0)));
+    field->setText(formatPattern(value, fieldPattern));
     voxvoy();
     Timer1->stop();
     setProjectileImageVisible(true);
-    retico();
+    if (!clearOnlyIfDrawn || !m_state.sceneClean)
+        retico();
     command18_Click();
+}
+
+void FeuilleP::Text3_LostFocus()
+{
+    launchFieldValidated(Text3, sim::clampSpeed, false);
 }
 
 void FeuilleP::Text4_LostFocus()
 {
-    const float a = sim::clampAngle(float(toNumber(Text4->text()).value_or(0.0)));
-    Text4->setText(formatPattern(a, fieldPattern));
-    voxvoy();
-    Timer1->stop();
-    setProjectileImageVisible(true);
-    if (!m_state.sceneClean)
-        retico();
-    command18_Click();
+    launchFieldValidated(Text4, sim::clampAngle, true);
 }

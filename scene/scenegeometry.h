@@ -11,10 +11,6 @@ constexpr int sceneWidth = 409;
 constexpr int sceneHeight = 800;
 constexpr int viewportHeight = 457;
 constexpr int groundRow = 436;
-constexpr double originX = 30;
-
-inline double sceneX(double x) { return 30.0 + 36.0 * x; }
-inline double sceneY(double y) { return 436.0 - 36.0 * y; }
 
 // The colour swatches of every scene drawing.
 enum Swatch {

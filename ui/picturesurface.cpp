@@ -46,8 +46,6 @@ void PictureSurface::setBackgroundPicture(const QImage& picture)
     m_canvas = m_background.copy();
 }
 
-void PictureSurface::setBackColour(QColor colour) { m_backColour = colour; }
-
 void PictureSurface::clear()
 {
     endPainting();

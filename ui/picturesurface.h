@@ -26,7 +26,6 @@ public:
     // Replaces the persistent layer: the back colour with the picture over it
     // at (0, 0). The canvas shows it at once.
     void setBackgroundPicture(const QImage& picture);
-    void setBackColour(QColor colour);
     QColor backColour() const { return m_backColour; }
 
     void clear();
