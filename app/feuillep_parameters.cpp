@@ -112,6 +112,8 @@ void FeuilleP::Combo2_Click()
     Timer1->stop();
     setProjectileImageVisible(true);
     command18_Click();
+    // The weight's legend reads per 10 000 N for the rock.
+    Picture1->update();
 }
 
 void FeuilleP::fieldEntered()
