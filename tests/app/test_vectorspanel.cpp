@@ -5,6 +5,7 @@
 #include "windowfixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
 #include "ui/updown.h"
@@ -86,6 +87,7 @@ private slots:
     void onlyTheWeightBeforeLaunch();
     void allTickedVectorsAfterAPause();
     void constructionNeedsTheVariation();
+    void weightLegendFollowsTheProjectile();
 };
 
 void TestVectorsPanel::scalesActOnThePausedScene_data()
@@ -216,6 +218,22 @@ void TestVectorsPanel::constructionNeedsTheVariation()
     w.Check6->setChecked(true);
     QVERIFY(w.Check7->isEnabled());
     QVERIFY(addedPixels(bare, sceneNow(w), beforeColour).count > 0);
+}
+
+// The rock's weight scale reads per 10 000 N: its legend is longer than
+// "1 N" and goes back when another projectile is chosen.
+void TestVectorsPanel::weightLegendFollowsTheProjectile()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    const QImage ball = w.Picture1->grab().toImage();
+    w.Combo2->setCurrentIndex(4);
+    w.Combo2_Click();
+    const QImage rock = w.Picture1->grab().toImage();
+    QVERIFY(rock != ball);
+    w.Combo2->setCurrentIndex(2);
+    w.Combo2_Click();
+    QCOMPARE(w.Picture1->grab().toImage(), ball);
 }
 
 QTEST_MAIN(TestVectorsPanel)
