@@ -1,5 +1,6 @@
 #include "sim/initialconditions.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace sim {
@@ -7,42 +8,17 @@ namespace sim {
 float imageLeftFor(float x0) { return pixelsPerMetre * x0 + 14.0f; }
 float imageTopFor(float y0) { return maxImageTop - pixelsPerMetre * y0; }
 
-float clampImageLeft(float left)
-{
-    if (left < 0.0f)
-        left = 0.0f;
-    if (left > maxImageLeft)
-        left = maxImageLeft;
-    return left;
-}
-
-float clampImageTop(float top)
-{
-    if (top < 0.0f)
-        top = 0.0f;
-    if (top > maxImageTop)
-        top = maxImageTop;
-    return top;
-}
+float clampImageLeft(float left) { return std::clamp(left, 0.0f, maxImageLeft); }
+float clampImageTop(float top) { return std::clamp(top, 0.0f, maxImageTop); }
 
 float x0ForLeft(float left) { return (left - 14.0f) / pixelsPerMetre; }
 float y0ForTop(float top) { return (maxImageTop - top) / pixelsPerMetre; }
 
-float clampSpeed(float v0)
-{
-    if (v0 < 0.0f)
-        v0 = 0.0f;
-    if (v0 > 20.0f)
-        v0 = 20.0f;
-    return v0;
-}
+float clampSpeed(float v0) { return std::clamp(v0, 0.0f, 20.0f); }
 
 float clampAngle(float alpha)
 {
-    if (alpha < -180.0f)
-        alpha = -180.0f;
-    if (alpha > 180.0f)
-        alpha = 180.0f;
+    alpha = std::clamp(alpha, -180.0f, 180.0f);
     if (std::fabs(alpha) < 5.0f)
         alpha = 0.0f;
     return alpha;
