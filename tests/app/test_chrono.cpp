@@ -6,6 +6,7 @@
 #include "windowfixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -80,6 +81,7 @@ private slots:
     void intervalField_data();
     void intervalField();
     void shortIntervalSlowsTheDate();
+    void photographBeforeTheGroundIsNotTheLanding();
     void buttonShowsTheRecording();
     void photographIsBaked();
     void marksInsteadOfPictures();
@@ -186,6 +188,31 @@ void TestChrono::shortIntervalSlowsTheDate()
         QCOMPARE(w.state().photoThisTick, 1);
         QVERIFY2(qAbs(w.state().simTime - 0.01f * tick) < 1e-5f, qPrintable(QString::number(w.state().simTime)));
     }
+}
+
+// With photographs every 10 ms the tick that crosses the ground is taken back
+// to the last photo date before the contact: the stone is still in the air
+// then, and it lands on the next tick, at the contact date, on the ground.
+void TestChrono::photographBeforeTheGroundIsNotTheLanding()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.Combo2->setCurrentIndex(1);
+    w.Combo2_Click();
+    WindowFixture::enter(w.chrono, QStringLiteral("10"));
+    w.command12_Click();
+    double lastHeight = -1;
+    for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
+        w.Timer1_Timer();
+        if (w.timerRunning())
+            lastHeight = w.state().posY;
+    }
+    QVERIFY(!w.timerRunning());
+    QVERIFY2(lastHeight > 0, "the photograph just before the contact was taken in the air");
+    QCOMPARE(w.Label3->text(), QStringLiteral(" Date: t = 2,98 s."));
+    QVERIFY(w.Label1->text().endsWith(QStringLiteral(" m ; y = 0,00 m. ")));
+    QVERIFY(qAbs(w.state().posY) < 1e-3);
+    QCOMPARE(w.state().imageTop, 420.0f);
 }
 
 void TestChrono::buttonShowsTheRecording()
