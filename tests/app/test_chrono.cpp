@@ -59,6 +59,14 @@ QPoint imageCorner(FeuilleP& w)
     return {qRound(w.state().imageLeft), qRound(w.state().imageTop)};
 }
 
+// The scene with the frame switched off, to compare photographs with.
+QImage sceneWithoutFrame(FeuilleP& w)
+{
+    w.Check1->setChecked(false);
+    w.retico();
+    return w.sceneSurface().canvas().copy();
+}
+
 // Runs ticks until the next photograph has been taken.
 void tickToNextPhotograph(FeuilleP& w)
 {
@@ -239,9 +247,7 @@ void TestChrono::photographIsBaked()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check1->setChecked(false);
-    w.retico();
-    const QImage bare = w.sceneSurface().canvas().copy();
+    const QImage bare = sceneWithoutFrame(w);
 
     w.command12_Click();
     w.Timer1_Timer();
@@ -326,9 +332,7 @@ void TestChrono::eraseRestoresThePhotograph()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check1->setChecked(false);
-    w.retico();
-    const QImage bare = w.sceneSurface().canvas().copy();
+    const QImage bare = sceneWithoutFrame(w);
 
     // A picture at 0 s, then marks from 0,3 s on.
     w.command12_Click();
