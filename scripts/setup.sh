@@ -7,6 +7,7 @@ packages=(
   libgl1-mesa-dev libmuparser-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do

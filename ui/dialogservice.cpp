@@ -2,6 +2,10 @@
 
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -38,6 +42,22 @@ public:
         if (!colour.isValid())
             return std::nullopt;
         return colour;
+    }
+
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override
+    {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override
+    {
+        QPrintPreviewDialog preview(&printer, parent);
+        preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&paint](QPrinter* target) { paint(*target); });
+        preview.exec();
     }
 };
 
@@ -76,4 +96,29 @@ std::optional<QColor> ScriptedDialogs::chooseColour(QWidget*, QColor initial)
     const std::optional<QColor> colour = m_colours.front();
     m_colours.erase(m_colours.begin());
     return colour;
+}
+
+bool ScriptedDialogs::choosePrinter(QWidget*, QPrinter& printer)
+{
+    ++m_printerChoices;
+    if (m_printers.empty())
+        return false;
+    const std::optional<QString> path = m_printers.front();
+    m_printers.erase(m_printers.begin());
+    if (!path)
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(*path);
+    return true;
+}
+
+void ScriptedDialogs::previewPrint(QWidget*, QPrinter& printer, const std::function<void(QPrinter&)>& paint)
+{
+    ++m_previews;
+    QTemporaryDir scratch;
+    QPrinter preview(QPrinter::HighResolution);
+    preview.setPageLayout(printer.pageLayout());
+    preview.setOutputFormat(QPrinter::PdfFormat);
+    preview.setOutputFileName(m_previewFile.isEmpty() ? scratch.filePath(QStringLiteral("preview.pdf")) : m_previewFile);
+    paint(preview);
 }

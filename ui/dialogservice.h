@@ -4,9 +4,11 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
+class QPrinter;
 class QWidget;
 
 class DialogService {
@@ -21,6 +23,11 @@ public:
     virtual void inform(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
     // The colour chooser; nothing when the user cancels.
     virtual std::optional<QColor> chooseColour(QWidget* parent, QColor initial) = 0;
+    // The printer choice, which also offers printing to a PDF file; it sets up
+    // `printer` and answers false when the user cancels.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
+    // The preview of the pages `paint` draws on the printer it is given.
+    virtual void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
 
     // The service in force: Qt's real dialogs unless another was installed.
     static DialogService& current();
@@ -40,19 +47,33 @@ public:
     bool askOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     void inform(QWidget* parent, Icon icon, const QString& title, const QString& text) override;
     std::optional<QColor> chooseColour(QWidget* parent, QColor initial) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
 
     // Replies used in order; when none is queued a question answers OK and the
-    // colour chooser is cancelled.
+    // colour chooser and the printer choice are cancelled.
     void queueAnswer(bool ok) { m_answers.push_back(ok); }
     void queueColour(std::optional<QColor> colour) { m_colours.push_back(colour); }
+    // A printer choice that prints into the PDF file `path`, or a cancelled
+    // choice when there is none.
+    void queuePrinter(std::optional<QString> pdfPath) { m_printers.push_back(pdfPath); }
+    // Where the previews draw their pages (a PDF file); none draws them into a
+    // file that is thrown away.
+    void setPreviewFile(const QString& pdfPath) { m_previewFile = pdfPath; }
 
     const std::vector<Shown>& shown() const { return m_shown; }
     std::optional<QColor> lastInitialColour() const { return m_lastInitial; }
+    int printerChoices() const { return m_printerChoices; }
+    int previews() const { return m_previews; }
     void forget() { m_shown.clear(); }
 
 private:
     std::vector<bool> m_answers;
     std::vector<std::optional<QColor>> m_colours;
+    std::vector<std::optional<QString>> m_printers;
+    QString m_previewFile;
+    int m_printerChoices = 0;
+    int m_previews = 0;
     std::vector<Shown> m_shown;
     std::optional<QColor> m_lastInitial;
 };

@@ -1,0 +1,91 @@
+#pragma once
+// Reads back what a test printed into a PDF file, with the poppler tools
+// (pdfinfo, pdftotext, pdftoppm, pdfimages from poppler-utils).
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace pdf {
+
+// The standard output of a poppler tool; empty when it failed or is missing.
+inline QString run(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline int pageCount(const QString& file)
+{
+    for (const QString& line : run(QStringLiteral("pdfinfo"), {file}).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    return 0;
+}
+
+// The size of the first page in points (1/72 inch).
+inline QSizeF pageSizePoints(const QString& file)
+{
+    for (const QString& line : run(QStringLiteral("pdfinfo"), {file}).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Page size:"))) {
+            const QStringList words = line.mid(10).simplified().split(QLatin1Char(' '));
+            if (words.size() >= 3)
+                return QSizeF(words[0].toDouble(), words[2].toDouble());
+        }
+    return QSizeF();
+}
+
+// The text of page `page` (from 1).
+inline QString pageText(const QString& file, int page)
+{
+    const QString number = QString::number(page);
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), number, QStringLiteral("-l"), number,
+                                            QStringLiteral("-layout"), file, QStringLiteral("-")});
+}
+
+// The number of raster pictures embedded in the file.
+inline int imageCount(const QString& file)
+{
+    const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return lines.size() < 2 ? 0 : int(lines.size()) - 2; // two header lines
+}
+
+// Page `page` (from 1) rendered at `dotsPerInch`.
+inline QImage pageImage(const QString& file, int page, int dotsPerInch)
+{
+    QTemporaryDir scratch;
+    const QString prefix = scratch.filePath(QStringLiteral("page"));
+    const QString number = QString::number(page);
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"), number,
+                   QStringLiteral("-l"), number, QStringLiteral("-png"), QStringLiteral("-singlefile"), file,
+                   prefix});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QImage();
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+// The smallest rectangle holding every pixel that `matches`.
+inline QRect boundingBox(const QImage& image, const std::function<bool(QRgb)>& matches)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (matches(row[x]))
+                box |= QRect(x, y, 1, 1);
+    }
+    return box;
+}
+
+} // namespace pdf
