@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -20,6 +24,8 @@ private slots:
     void realMessageIcon();
     void realColourCancelled();
     void realColourAccepted();
+    void realPrinterChoiceCancelled();
+    void realPreviewPaintsThePages();
 
 private:
     // Runs `answer` on the modal dialog as soon as it shows.
@@ -155,6 +161,36 @@ void TestDialogService::realColourAccepted()
     });
     QCOMPARE(DialogService::current().chooseColour(nullptr, QColor(0, 128, 0)),
              std::optional<QColor>(QColor(0, 128, 0)));
+}
+
+void TestDialogService::realPrinterChoiceCancelled()
+{
+    bool printerDialog = false;
+    whenModal([&](QWidget* modal) {
+        printerDialog = qobject_cast<QPrintDialog*>(modal) != nullptr;
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    QPrinter printer;
+    QCOMPARE(DialogService::current().choosePrinter(nullptr, printer), false);
+    QVERIFY(printerDialog);
+}
+
+void TestDialogService::realPreviewPaintsThePages()
+{
+    bool previewDialog = false;
+    whenModal([&](QWidget* modal) {
+        previewDialog = qobject_cast<QPrintPreviewDialog*>(modal) != nullptr;
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    QPrinter printer;
+    int paintings = 0;
+    DialogService::current().previewPrint(nullptr, printer, [&paintings](QPrinter& target) {
+        ++paintings;
+        QPainter painter(&target);
+        painter.drawText(100, 100, QStringLiteral("Aperçu"));
+    });
+    QVERIFY(previewDialog);
+    QVERIFY(paintings >= 1);
 }
 
 QTEST_MAIN(TestDialogService)
