@@ -1,6 +1,7 @@
 #include "ui/dialogservice.h"
 
 #include <QColorDialog>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -59,6 +60,8 @@ public:
                          [&paint](QPrinter* target) { paint(*target); });
         preview.exec();
     }
+
+    int runModal(QDialog& dialog) override { return dialog.exec(); }
 };
 
 DialogService* installed = nullptr;
@@ -121,4 +124,16 @@ void ScriptedDialogs::previewPrint(QWidget*, QPrinter& printer, const std::funct
     preview.setOutputFormat(QPrinter::PdfFormat);
     preview.setOutputFileName(m_previewFile.isEmpty() ? scratch.filePath(QStringLiteral("preview.pdf")) : m_previewFile);
     paint(preview);
+}
+
+int ScriptedDialogs::runModal(QDialog& dialog)
+{
+    m_modalsShown.push_back(dialog.objectName());
+    dialog.setResult(QDialog::Rejected);
+    if (!m_modals.empty()) {
+        const std::function<void(QDialog&)> user = std::move(m_modals.front());
+        m_modals.erase(m_modals.begin());
+        user(dialog);
+    }
+    return dialog.result();
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -29,6 +30,10 @@ public:
     // The preview of the pages `paint` draws on the printer it is given.
     virtual void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) = 0;
 
+    // Shows one of the program's own modal windows and answers its result
+    // (QDialog::Accepted or QDialog::Rejected).
+    virtual int runModal(QDialog& dialog) = 0;
+
     // The service in force: Qt's real dialogs unless another was installed.
     static DialogService& current();
     // Installs a service (not owned); nullptr goes back to the real dialogs.
@@ -49,6 +54,7 @@ public:
     std::optional<QColor> chooseColour(QWidget* parent, QColor initial) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
+    int runModal(QDialog& dialog) override;
 
     // Replies used in order; when none is queued a question answers OK and the
     // colour chooser and the printer choice are cancelled.
@@ -60,11 +66,16 @@ public:
     // Where the previews draw their pages (a PDF file); none draws them into a
     // file that is thrown away.
     void setPreviewFile(const QString& pdfPath) { m_previewFile = pdfPath; }
+    // What the user does in the next modal window (fills it in, clicks its
+    // buttons); with nothing queued the window is closed at once.
+    void queueModal(std::function<void(QDialog&)> user) { m_modals.push_back(std::move(user)); }
 
     const std::vector<Shown>& shown() const { return m_shown; }
     std::optional<QColor> lastInitialColour() const { return m_lastInitial; }
     int printerChoices() const { return m_printerChoices; }
     int previews() const { return m_previews; }
+    // The object names of the modal windows shown, in order.
+    const std::vector<QString>& modalsShown() const { return m_modalsShown; }
     void forget() { m_shown.clear(); }
 
 private:
@@ -72,6 +83,8 @@ private:
     std::vector<std::optional<QColor>> m_colours;
     std::vector<std::optional<QString>> m_printers;
     QString m_previewFile;
+    std::vector<std::function<void(QDialog&)>> m_modals;
+    std::vector<QString> m_modalsShown;
     int m_printerChoices = 0;
     int m_previews = 0;
     std::vector<Shown> m_shown;

@@ -3,6 +3,7 @@
 #include "ui/dialogservice.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -67,12 +68,6 @@ bool beginPrinting(QPainter& painter, QPrinter& printer)
     return painter.begin(&printer);
 }
 
-void reportFailure(QWidget* parent)
-{
-    DialogService::current().inform(parent, DialogService::Icon::Critical, QStringLiteral("Imprimer"),
-                                    printFailedText());
-}
-
 template <typename Print>
 void chooseAndPrint(QWidget* parent, QPrinter& printer, PageOptions options, Print print)
 {
@@ -81,7 +76,7 @@ void chooseAndPrint(QWidget* parent, QPrinter& printer, PageOptions options, Pri
         return;
     options.copies = printer.copyCount();
     if (!print(printer, options))
-        reportFailure(parent);
+        reportPrintFailure(parent);
 }
 
 } // namespace
@@ -205,4 +200,26 @@ void choosePrinterAndPrint(QWidget* parent, QPrinter& printer, const QTextDocume
 QString printFailedText()
 {
     return QStringLiteral("L'impression n'a pas pu se faire : vérifiez l'imprimante ou le fichier choisi.");
+}
+
+void reportPrintFailure(QWidget* parent)
+{
+    DialogService::current().inform(parent, DialogService::Icon::Critical, QStringLiteral("Imprimer"),
+                                    printFailedText());
+}
+
+bool printerReady(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return !printer.outputFileName().isEmpty();
+    return printer.isValid() && !printer.printerName().isEmpty();
+}
+
+QString printerDescription(const QPrinter& printer)
+{
+    if (!printerReady(printer))
+        return QStringLiteral("Aucune imprimante choisie");
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return QStringLiteral("Fichier PDF : %1").arg(QFileInfo(printer.outputFileName()).fileName());
+    return QStringLiteral("Imprimante : %1").arg(printer.printerName());
 }

@@ -61,5 +61,12 @@ bool printDocument(QPrinter& printer, const QTextDocument& document, const PageO
 void choosePrinterAndPrint(QWidget* parent, QPrinter& printer, const PrintedPicture& picture, PageOptions options);
 void choosePrinterAndPrint(QWidget* parent, QPrinter& printer, const QTextDocument& document, PageOptions options);
 
-// The message of a print that failed.
+// The message of a print that failed, and showing it.
 QString printFailedText();
+void reportPrintFailure(QWidget* parent);
+
+// Whether the printer can print without being chosen first: a PDF file named,
+// or a printer of the system.
+bool printerReady(const QPrinter& printer);
+// The printer or the PDF file the pages go to, as the user reads it.
+QString printerDescription(const QPrinter& printer);

@@ -18,6 +18,7 @@ private slots:
     void scriptedAnswersInOrder();
     void scriptedColours();
     void installAndRestore();
+    void scriptedModalWindows();
     void realQuestionEscapesToCancel();
     void realQuestionOk();
     void realMessageIcon_data();
@@ -86,6 +87,19 @@ void TestDialogService::installAndRestore()
     DialogService::install(nullptr);
     QCOMPARE(&DialogService::current(), &real);
     QVERIFY(&real != static_cast<DialogService*>(&dialogs));
+}
+
+void TestDialogService::scriptedModalWindows()
+{
+    ScriptedDialogs dialogs;
+    QDialog first;
+    first.setObjectName("confimp");
+    QDialog second;
+    second.setObjectName("graphes");
+    dialogs.queueModal([](QDialog& dialog) { dialog.accept(); });
+    QCOMPARE(dialogs.runModal(first), int(QDialog::Accepted));
+    QCOMPARE(dialogs.runModal(second), int(QDialog::Rejected)); // nothing queued: closed
+    QCOMPARE(dialogs.modalsShown(), (std::vector<QString>{"confimp", "graphes"}));
 }
 
 void TestDialogService::realQuestionEscapesToCancel()

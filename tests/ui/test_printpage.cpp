@@ -1,7 +1,7 @@
 #include "ui/dialogservice.h"
 #include "ui/printpage.h"
 
-#include "pdfpages.h"
+#include "common/pdfpages.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -305,6 +305,7 @@ void TestPrintPage::unwritableFileIsReported()
 {
     QPrinter printer(QPrinter::HighResolution);
     m_dialogs.queuePrinter(pdfPath(QStringLiteral("no/such/folder/page.pdf")));
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     choosePrinterAndPrint(nullptr, printer, redBlock(QSize(100, 100)), PageOptions{pageTitle, 1, true, true});
     QCOMPARE(m_dialogs.shown().size(), std::size_t(1));
     QCOMPARE(m_dialogs.shown()[0].icon, DialogService::Icon::Critical);
