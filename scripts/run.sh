@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and starts Tavrel TS.
+# Sets up what is missing, builds the program (not the tests), and starts Tavrel TS.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh
+scripts/build.sh tavrel
 exec build/app/tavrel
