@@ -46,10 +46,13 @@ void paintGraphChoiceLabels(QPainter& painter, const std::array<QRect, kindCount
     }
 
     painter.setFont(panelFont(true));
-    const int left = checkBoxGeometry[KindX].left();
-    drawTopLeft(painter, left, checkBoxGeometry[KindX].top() - 24, QStringLiteral("Position"));
-    drawTopLeft(painter, left, checkBoxGeometry[KindVx].top() - 24, QStringLiteral("Vitesse"));
-    drawTopLeft(painter, left, checkBoxGeometry[KindEc].top() - 24, QStringLiteral("Énergie"));
+    const auto title = [&](GraphKind first, const QString& text) {
+        const QRect& box = checkBoxGeometry[first];
+        drawTopLeft(painter, box.left(), box.top() - 24, text);
+    };
+    title(KindX, QStringLiteral("Position"));
+    title(KindVx, QStringLiteral("Vitesse"));
+    title(KindEc, QStringLiteral("Énergie"));
     painter.restore();
 }
 

@@ -12,7 +12,8 @@ class QPainter;
 namespace graphs {
 
 // Draws "x(t)" … "Em(t)" to the right of each box and the group titles
-// "Position", "Vitesse" and "Énergie" above the first box of each group.
+// "Position", "Vitesse" and "Énergie" above the first box of each group,
+// whether the boxes stand in one column or in one row.
 // checkBoxGeometry holds the boxes of kinds 0 to 7 in panel coordinates.
 void paintGraphChoiceLabels(QPainter& painter, const std::array<QRect, kindCount>& checkBoxGeometry);
 

@@ -1,8 +1,9 @@
 #include "graphs/graphlabels.h"
 
 #include "ui/numberformat.h"
-#include "ui/picturesurface.h"
 
+#include <QFontMetricsF>
+#include <QPainter>
 #include <cmath>
 
 namespace graphs {
@@ -17,9 +18,23 @@ QFont graphFont(int pointSize, bool bold)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPointSize(pointSize);
+    font.setPixelSize(int(std::lround(pointSize * 4.0 / 3.0)));
     font.setBold(bold);
     return font;
+}
+
+double textWidth(const QString& text, const QFont& font)
+{
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+double drawTextTopLeft(QPainter& painter, double x, double y, const QString& text, const QFont& font, QColor colour)
+{
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(QPointF(x, y + metrics.ascent()), text);
+    return metrics.horizontalAdvance(text);
 }
 
 double timeDivision(const GraphScale& scale)
@@ -40,45 +55,40 @@ GraphGroup checkedGroup(const std::array<bool, kindCount>& checked)
     return GroupPositions;
 }
 
-void drawValueScaleLabel(PictureSurface& surface, double x, double y, const GraphScale& scale, GraphGroup group)
+void drawValueScaleLabel(QPainter& painter, double x, double y, const GraphScale& scale, GraphGroup group)
 {
     const QFont font = graphFont(8);
-    const QString text = QStringLiteral("Une division correspond à ") + formatGeneral(valueDivision(scale));
-    surface.text(x, y, text, font, black);
-    x += PictureSurface::textWidth(text, font);
-    const QString unit = groupUnit(group);
-    surface.text(x, y, unit, font, black);
+    x += drawTextTopLeft(painter, x, y, QStringLiteral("Une division correspond à ") + formatGeneral(valueDivision(scale)),
+                         font, black);
+    x += drawTextTopLeft(painter, x, y, groupUnit(group), font, black);
     if (group == GroupVelocities)
-        surface.text(x + PictureSurface::textWidth(unit, font), 1, QStringLiteral("-1"), font, black);
+        drawTextTopLeft(painter, x, 1, QStringLiteral("-1"), font, black);
 }
 
-void drawTimeScaleLabel(PictureSurface& surface, double x, double y, const GraphScale& scale)
+void drawTimeScaleLabel(QPainter& painter, double x, double y, const GraphScale& scale)
 {
     const QFont font = graphFont(8);
-    const double lineHeight = PictureSurface::textHeight(QStringLiteral("U"), font);
-    surface.text(x, y, QStringLiteral("Une division"), font, black);
-    surface.text(x, y + lineHeight, QStringLiteral("correspond à"), font, black);
-    surface.text(x, y + 2 * lineHeight, formatGeneral(timeDivision(scale)) + QStringLiteral(" s"), font, black);
+    const double lineHeight = QFontMetricsF(font).height();
+    drawTextTopLeft(painter, x, y, QStringLiteral("Une division"), font, black);
+    drawTextTopLeft(painter, x, y + lineHeight, QStringLiteral("correspond à"), font, black);
+    drawTextTopLeft(painter, x, y + 2 * lineHeight, formatGeneral(timeDivision(scale)) + QStringLiteral(" s"), font, black);
 }
 
-void drawLegend(PictureSurface& surface, double x, double y, const std::array<bool, kindCount>& checked)
+void drawLegend(QPainter& painter, double x, double y, const std::array<bool, kindCount>& checked)
 {
     const QFont font = graphFont(10, true);
     const QFont subscriptFont = graphFont(8, true);
-    const double lineHeight = PictureSurface::textHeight(QStringLiteral("E"), font);
+    const double lineHeight = QFontMetricsF(font).height();
     for (int i = 0; i < kindCount; ++i) {
         if (!checked[size_t(i)])
             continue;
         const GraphKind kind = GraphKind(i);
         const KindLabel label = kindLabel(kind);
         const QColor colour = kindColour(kind);
-        double left = x;
-        surface.text(left, y, label.base, font, colour);
-        left += PictureSurface::textWidth(label.base, font);
+        double left = x + drawTextTopLeft(painter, x, y, label.base, font, colour);
         if (!label.subscript.isEmpty()) {
-            surface.text(left, y + 4, label.subscript, subscriptFont, colour);
-            left += PictureSurface::textWidth(label.subscript, subscriptFont);
-            surface.text(left, y, label.rest, font, colour);
+            left += drawTextTopLeft(painter, left, y + 4, label.subscript, subscriptFont, colour);
+            drawTextTopLeft(painter, left, y, label.rest, font, colour);
         }
         y += lineHeight;
     }

@@ -3,6 +3,7 @@
 #include "graphs/graphkinds.h"
 #include "graphs/graphlabels.h"
 
+#include <QPainter>
 #include <cmath>
 
 namespace graphs {
@@ -40,9 +41,10 @@ bool LiveGraph::repgraphe(const GraphInputs& in)
 
     drawGrid();
     drawAxes();
-    drawValueScaleLabel(m_surface, 30, 4, m_scale, checkedGroup(in.checked));
-    drawTimeScaleLabel(m_surface, 280, 120, m_scale);
-    drawLegend(m_surface, 280, 54, in.checked);
+    QPainter& painter = m_surface.painter();
+    drawValueScaleLabel(painter, 30, 4, m_scale, checkedGroup(in.checked));
+    drawTimeScaleLabel(painter, 280, 120, m_scale);
+    drawLegend(painter, 280, 54, in.checked);
     return true;
 }
 

@@ -2,10 +2,12 @@
 
 #include <QColorDialog>
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -62,6 +64,20 @@ public:
     }
 
     int runModal(QDialog& dialog) override { return dialog.exec(); }
+
+    std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
+                                          const QString& filter) override
+    {
+        QFileDialog dialog(parent, title, suggestedPath, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        const QRegularExpressionMatch extension = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        if (extension.hasMatch())
+            dialog.setDefaultSuffix(extension.captured(1));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
 };
 
 DialogService* installed = nullptr;
@@ -136,4 +152,15 @@ int ScriptedDialogs::runModal(QDialog& dialog)
         user(dialog);
     }
     return dialog.result();
+}
+
+std::optional<QString> ScriptedDialogs::chooseSaveFile(QWidget*, const QString&, const QString& suggestedPath,
+                                                       const QString&)
+{
+    m_lastSuggestedPath = suggestedPath;
+    if (m_fileNames.empty())
+        return std::nullopt;
+    const std::optional<QString> path = m_fileNames.front();
+    m_fileNames.erase(m_fileNames.begin());
+    return path;
 }

@@ -34,6 +34,12 @@ public:
     // (QDialog::Accepted or QDialog::Rejected).
     virtual int runModal(QDialog& dialog) = 0;
 
+    // The file chooser for saving, starting at suggestedPath; the first
+    // extension of the filter ("Fichiers CSV (*.csv)") is added to a name
+    // typed without one. Nothing when the user cancels.
+    virtual std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
+                                                  const QString& filter) = 0;
+
     // The service in force: Qt's real dialogs unless another was installed.
     static DialogService& current();
     // Installs a service (not owned); nullptr goes back to the real dialogs.
@@ -55,9 +61,11 @@ public:
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
     int runModal(QDialog& dialog) override;
+    std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
+                                          const QString& filter) override;
 
     // Replies used in order; when none is queued a question answers OK and the
-    // colour chooser and the printer choice are cancelled.
+    // colour chooser, the printer choice and the file chooser are cancelled.
     void queueAnswer(bool ok) { m_answers.push_back(ok); }
     void queueColour(std::optional<QColor> colour) { m_colours.push_back(colour); }
     // A printer choice that prints into the PDF file `path`, or a cancelled
@@ -69,6 +77,8 @@ public:
     // What the user does in the next modal window (fills it in, clicks its
     // buttons); with nothing queued the window is closed at once.
     void queueModal(std::function<void(QDialog&)> user) { m_modals.push_back(std::move(user)); }
+    // The path the next file chooser answers, or a cancelled choice.
+    void queueFileName(std::optional<QString> path) { m_fileNames.push_back(std::move(path)); }
 
     const std::vector<Shown>& shown() const { return m_shown; }
     std::optional<QColor> lastInitialColour() const { return m_lastInitial; }
@@ -76,6 +86,8 @@ public:
     int previews() const { return m_previews; }
     // The object names of the modal windows shown, in order.
     const std::vector<QString>& modalsShown() const { return m_modalsShown; }
+    // The suggested path of the last file chooser, empty when none was shown.
+    QString lastSuggestedPath() const { return m_lastSuggestedPath; }
     void forget() { m_shown.clear(); }
 
 private:
@@ -89,4 +101,6 @@ private:
     int m_previews = 0;
     std::vector<Shown> m_shown;
     std::optional<QColor> m_lastInitial;
+    std::vector<std::optional<QString>> m_fileNames;
+    QString m_lastSuggestedPath;
 };

@@ -50,11 +50,14 @@ public:
     static double textWidth(const QString& text, const QFont& font);
     static double textHeight(const QString& text, const QFont& font);
 
+    // The painter on the canvas, for drawings shared with other paint devices
+    // (the graph labels are drawn by one routine on screen and on paper).
+    QPainter& painter();
+
     const QImage& canvas() const;
     const QImage& background() const { return m_background; }
 
 private:
-    QPainter& painter();
     void endPainting() const;
     void applyPen(QColor colour);
 
