@@ -9,6 +9,7 @@
 #include "ui/dialogservice.h"
 #include "ui/numberformat.h"
 #include "ui/paintedpanel.h"
+#include "ui/printpage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QToolButton>
@@ -133,7 +135,6 @@ void Graphes::createTopPanel()
         connect(button, &QToolButton::clicked, this, [this, index] { Image1_Click(index); });
         m_ui.Image1[size_t(index - 1)] = button;
     }
-    m_ui.Image1[1]->setEnabled(false);
 }
 
 void Graphes::createGraphSurface()
@@ -349,6 +350,9 @@ void Graphes::Image1_Click(int index)
     case 1:
         close();
         break;
+    case 2:
+        imprimer();
+        break;
     case 3: {
         QClipboard* clipboard = QApplication::clipboard();
         clipboard->clear();
@@ -362,6 +366,16 @@ void Graphes::Image1_Click(int index)
     default:
         break;
     }
+}
+
+// The graph alone, centred on one page at its screen size, drawn at the
+// printer's resolution by the routine that draws it on screen.
+void Graphes::imprimer()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const PrintedPicture picture{QSize(enlargedWidth, enlargedHeight),
+                                 [this](QPainter& painter) { paintEnlargedGraph(painter, m_graph); }};
+    choosePrinterAndPrint(this, printer, picture, PageOptions{});
 }
 
 QImage Graphes::graphPicture() const

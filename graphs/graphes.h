@@ -90,6 +90,7 @@ private:
     void fillTable();
     void placeTable();
     void setCellBackground(int row, int column, QColor colour);
+    void imprimer();
     GraphInputs checkedSituation() const;
 
     GraphesUi m_ui;
