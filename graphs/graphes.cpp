@@ -139,8 +139,14 @@ void Graphes::createTopPanel()
 
 void Graphes::createGraphSurface()
 {
-    m_ui.Picture1 = new PaintedPanel(QStringLiteral("Picture1"), this,
-                                     [this](QPainter& painter) { paintEnlargedGraph(painter, m_graph); });
+    // Drawn once per redraw at the screen's pixel ratio, then blitted: the
+    // read-outs moving over the surface only uncover small parts of it.
+    m_ui.Picture1 = new PaintedPanel(QStringLiteral("Picture1"), this, [this](QPainter& painter) {
+        const qreal ratio = m_ui.Picture1->devicePixelRatioF();
+        if (m_screenPicture.isNull() || m_screenPicture.devicePixelRatio() != ratio)
+            m_screenPicture = enlargedGraphPicture(m_graph, ratio);
+        painter.drawImage(QPointF(0, 0), m_screenPicture);
+    });
     m_ui.Picture1->resize(enlargedWidth, enlargedHeight);
     m_ui.Picture1->installEventFilter(this);
     // The read-outs belong to the window, so that a long value left of the
@@ -241,6 +247,7 @@ void Graphes::tracegraphe()
     if (!anyChecked(in))
         return;
     m_graph = planEnlargedGraph(in);
+    m_screenPicture = QImage();
     fillTable();
     m_ui.Picture1->update();
     m_ui.Picture2->update();

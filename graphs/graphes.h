@@ -97,6 +97,7 @@ private:
     GraphInputs m_situation;
     std::function<void(QWidget*)> m_openCalculator;
     EnlargedGraph m_graph;
+    QImage m_screenPicture;
     int m_highlightedRow = -1;
     std::vector<TableCell> m_highlightedCells;
     bool checkClickBusy = false;
