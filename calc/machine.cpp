@@ -1,0 +1,255 @@
+#include "calc/machine.h"
+
+#include "calc/calcmessages.h"
+#include "calc/resultformat.h"
+
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+// Keys that continue the last result rather than start a new line.
+bool continuesResult(const QString& text)
+{
+    static const QString operators = QStringLiteral("+-−×÷^²³");
+    return !text.isEmpty() && operators.contains(text.front());
+}
+
+} // namespace
+
+Machine::Machine(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Machine"));
+    setWindowTitle(QStringLiteral("Calculatrice"));
+    buildControls();
+    applyStyle();
+    connectControls();
+    updateIndicators();
+    m_ui.display->setFocus();
+}
+
+Machine::~Machine() = default;
+
+void Machine::connectControls()
+{
+    connect(m_ui.display, &QLineEdit::textEdited, this, &Machine::displayEdited);
+    connect(m_ui.display, &QLineEdit::textChanged, this, &Machine::updatePreview);
+    m_ui.display->installEventFilter(this);
+    connect(m_ui.degreesButton, &QPushButton::clicked, this, [this] { setAngleUnit(AngleUnit::Degrees); });
+    connect(m_ui.radiansButton, &QPushButton::clicked, this, [this] { setAngleUnit(AngleUnit::Radians); });
+    connect(m_ui.history, &QTableWidget::cellClicked, this, [this](int row, int column) {
+        if (column == 0)
+            recallExpression(row);
+        else
+            recallResult(row);
+    });
+    connect(m_ui.clearHistoryButton, &QPushButton::clicked, this, &Machine::clearHistory);
+}
+
+void Machine::insertText(const QString& text)
+{
+    if (m_justCalculated) {
+        m_justCalculated = false;
+        m_ui.display->setText(continuesResult(text) ? QStringLiteral("Ans") : QString());
+    }
+    m_ui.display->insert(text);
+    m_ui.display->setFocus();
+}
+
+void Machine::calculate()
+{
+    const QString typed = m_ui.display->text();
+    if (typed.trimmed().isEmpty())
+        return;
+    if (typed == m_timedText && m_timedDuration >= m_slowThreshold) {
+        showInResultLine(patienceNotice(), ResultStyle::Notice);
+        m_ui.resultLine->repaint();
+        QTimer::singleShot(0, this, [this, typed] { finishCalculation(typed); });
+        return;
+    }
+    finishCalculation(typed);
+}
+
+void Machine::finishCalculation(const QString& typed)
+{
+    const Evaluation evaluation = m_evaluator.evaluate(typed);
+    if (evaluation.status == CalcStatus::Blank)
+        return;
+    if (!evaluation.hasValue()) {
+        showInResultLine(calcMessage(evaluation.status), ResultStyle::Message);
+        return;
+    }
+    const QString result = formatResult(evaluation.value);
+    m_evaluator.setAns(evaluation.value);
+    addToHistory(typed, result);
+    showInResultLine(QStringLiteral("= ") + result, ResultStyle::Result);
+    m_justCalculated = true;
+    updateIndicators();
+}
+
+void Machine::clearEntry()
+{
+    m_justCalculated = false;
+    m_ui.display->clear();
+    m_ui.display->setFocus();
+}
+
+void Machine::backspace()
+{
+    m_justCalculated = false;
+    m_ui.display->backspace();
+    m_ui.display->setFocus();
+}
+
+void Machine::setAngleUnit(AngleUnit unit)
+{
+    m_evaluator.setAngleUnit(unit);
+    m_ui.degreesButton->setChecked(unit == AngleUnit::Degrees);
+    m_ui.radiansButton->setChecked(unit == AngleUnit::Radians);
+    updateIndicators();
+    updatePreview();
+    m_ui.display->setFocus();
+}
+
+void Machine::recallExpression(int row)
+{
+    if (row < 0 || row >= m_ui.history->rowCount())
+        return;
+    m_justCalculated = false;
+    m_ui.display->setText(m_ui.history->item(row, 0)->text());
+    m_ui.display->setFocus();
+}
+
+void Machine::recallResult(int row)
+{
+    if (row < 0 || row >= m_ui.history->rowCount())
+        return;
+    insertText(m_ui.history->item(row, 1)->text());
+}
+
+void Machine::clearHistory()
+{
+    m_ui.history->setRowCount(0);
+    m_ui.display->setFocus();
+}
+
+// Typing after "=" edits the new line, whatever key it was.
+void Machine::displayEdited()
+{
+    m_justCalculated = false;
+}
+
+// Each change of the line is computed at once; its time tells whether "=" on
+// the same line deserves the patience notice.
+void Machine::updatePreview()
+{
+    const QString typed = m_ui.display->text();
+    QElapsedTimer clock;
+    clock.start();
+    const Evaluation evaluation = m_evaluator.evaluate(typed);
+    m_timedDuration = std::chrono::nanoseconds(clock.nsecsElapsed());
+    m_timedText = typed;
+    showInResultLine(evaluation.hasValue() ? QStringLiteral("= ") + formatResult(evaluation.value) : QString(),
+                     ResultStyle::Preview);
+}
+
+void Machine::addToHistory(const QString& expression, const QString& result)
+{
+    QTableWidget* history = m_ui.history;
+    if (history->rowCount() >= historyLength)
+        history->removeRow(0);
+    const int row = history->rowCount();
+    history->insertRow(row);
+    auto* expressionItem = new QTableWidgetItem(expression);
+    expressionItem->setToolTip(expression + QStringLiteral("\nCliquer pour reprendre ce calcul"));
+    auto* resultItem = new QTableWidgetItem(result);
+    resultItem->setToolTip(QStringLiteral("Cliquer pour insérer ce résultat"));
+    resultItem->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    history->setItem(row, 0, expressionItem);
+    history->setItem(row, 1, resultItem);
+    history->scrollToBottom();
+}
+
+void Machine::showInResultLine(const QString& text, ResultStyle style)
+{
+    static const char* const names[] = {"preview", "result", "message", "notice"};
+    QLabel* line = m_ui.resultLine;
+    line->setText(text);
+    line->setProperty("state", names[int(style)]);
+    line->style()->unpolish(line);
+    line->style()->polish(line);
+}
+
+void Machine::updateIndicators()
+{
+    m_ui.ansLabel->setText(QStringLiteral("Ans = ") + formatResult(m_evaluator.ans()));
+    m_ui.unitLabel->setText(m_evaluator.angleUnit() == AngleUnit::Degrees ? QStringLiteral("DEG")
+                                                                          : QStringLiteral("RAD"));
+}
+
+bool Machine::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ui.display) {
+        if (event->type() == QEvent::KeyPress)
+            return handleDisplayKey(static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::MouseButtonPress)
+            m_justCalculated = false;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// The keyboard speaks the keypad's language: Enter and "=" calculate, "*" and
+// "/" are written × and ÷, "." is the decimal comma.
+bool Machine::handleDisplayKey(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || event->text() == u"=") {
+        calculate();
+        return true;
+    }
+    const QString text = event->text();
+    const bool printable = !text.isEmpty() && text.front().isPrint()
+                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!printable) {
+        if (key != Qt::Key_Escape)
+            m_justCalculated = false;
+        return false;
+    }
+    if (text == u"*")
+        insertText(QStringLiteral("×"));
+    else if (text == u"/")
+        insertText(QStringLiteral("÷"));
+    else if (text == u".")
+        insertText(QStringLiteral(","));
+    else
+        insertText(text);
+    return true;
+}
+
+// Escape clears the line first and closes the calculator only once it is empty.
+void Machine::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !m_ui.display->text().isEmpty()) {
+        clearEntry();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// Showing the window gives the line the focus as a Tab would, which selects
+// it; the pupil expects the cursor at the end instead.
+void Machine::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, m_ui.display, [display = m_ui.display] {
+        display->deselect();
+        display->end(false);
+    });
+}
