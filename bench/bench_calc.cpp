@@ -43,8 +43,8 @@ Figures measure(int repetitions, const std::function<void()>& work)
 void evaluation(Evaluator& evaluator, const QString& line, int repetitions)
 {
     const Figures figures = measure(repetitions, [&] { evaluator.evaluate(line); });
-    std::printf("  %s median %8.2f µs   99th %8.2f µs\n", qPrintable(line.left(40).leftJustified(42)),
-                figures.median, figures.slowest99);
+    std::printf("  %s median %8.2f µs   99th %8.2f µs\n", qPrintable(line.left(40).leftJustified(42)), figures.median,
+                figures.slowest99);
 }
 
 QString longestSum()
@@ -97,7 +97,7 @@ int main(int argc, char* argv[])
         }
     }
     std::sort(keystrokes.begin(), keystrokes.end());
-    std::printf("Keystroke with live preview and repaint (%zu keys): median %.1f µs, 99th %.1f µs\n",
-                keystrokes.size(), keystrokes[keystrokes.size() / 2], keystrokes[keystrokes.size() * 99 / 100]);
+    std::printf("Keystroke with live preview and repaint (%zu keys): median %.1f µs, 99th %.1f µs\n", keystrokes.size(),
+                keystrokes[keystrokes.size() / 2], keystrokes[keystrokes.size() * 99 / 100]);
     return 0;
 }

@@ -11,10 +11,7 @@ namespace {
 // Angles beyond this size have lost every digit of their fraction of a turn.
 constexpr double largestAngle = 1e10;
 
-[[noreturn]] void impossible()
-{
-    throw CalcFailure{CalcStatus::Impossible};
-}
+[[noreturn]] void impossible() { throw CalcFailure{CalcStatus::Impossible}; }
 
 // Every result goes through here: NaN is a value outside the domain, an
 // infinity born of finite operands is an overflow.
@@ -34,10 +31,7 @@ double withoutRoundingNoise(double result, double scale)
     return std::abs(result) <= 8 * DBL_EPSILON * std::abs(scale) ? 0.0 : result;
 }
 
-double fromRadians(AngleUnit unit, double x)
-{
-    return unit == AngleUnit::Degrees ? x * (180.0 / std::numbers::pi) : x;
-}
+double fromRadians(AngleUnit unit, double x) { return unit == AngleUnit::Degrees ? x * (180.0 / std::numbers::pi) : x; }
 
 // The sine of an angle in degrees, exact where it is rational, so that
 // sin(30) is 0,5 and cos(90) is 0 without any rounding.
@@ -68,20 +62,11 @@ double checkedAngle(double x)
 
 } // namespace
 
-double add(double a, double b)
-{
-    return checked(withoutRoundingNoise(a + b, std::max(std::abs(a), std::abs(b))));
-}
+double add(double a, double b) { return checked(withoutRoundingNoise(a + b, std::max(std::abs(a), std::abs(b)))); }
 
-double subtract(double a, double b)
-{
-    return checked(withoutRoundingNoise(a - b, std::max(std::abs(a), std::abs(b))));
-}
+double subtract(double a, double b) { return checked(withoutRoundingNoise(a - b, std::max(std::abs(a), std::abs(b)))); }
 
-double multiply(double a, double b)
-{
-    return checked(a * b);
-}
+double multiply(double a, double b) { return checked(a * b); }
 
 double divide(double a, double b)
 {
@@ -146,30 +131,15 @@ double arcCosine(AngleUnit unit, double x)
     return fromRadians(unit, std::acos(x));
 }
 
-double arcTangent(AngleUnit unit, double x)
-{
-    return fromRadians(unit, std::atan(x));
-}
+double arcTangent(AngleUnit unit, double x) { return fromRadians(unit, std::atan(x)); }
 
-double hyperbolicSine(double x)
-{
-    return checked(std::sinh(x));
-}
+double hyperbolicSine(double x) { return checked(std::sinh(x)); }
 
-double hyperbolicCosine(double x)
-{
-    return checked(std::cosh(x));
-}
+double hyperbolicCosine(double x) { return checked(std::cosh(x)); }
 
-double hyperbolicTangent(double x)
-{
-    return checked(std::tanh(x));
-}
+double hyperbolicTangent(double x) { return checked(std::tanh(x)); }
 
-double exponential(double x)
-{
-    return checked(std::exp(x));
-}
+double exponential(double x) { return checked(std::exp(x)); }
 
 double naturalLog(double x)
 {
@@ -192,10 +162,7 @@ double squareRoot(double x)
     return std::sqrt(x);
 }
 
-double absolute(double x)
-{
-    return std::abs(x);
-}
+double absolute(double x) { return std::abs(x); }
 
 double roundTo(double x, double decimals)
 {

@@ -13,7 +13,4 @@ QString calcMessage(CalcStatus status)
     return {};
 }
 
-QString patienceNotice()
-{
-    return QStringLiteral("    Patience... Calculs en cours.     ");
-}
+QString patienceNotice() { return QStringLiteral("    Patience... Calculs en cours.     "); }

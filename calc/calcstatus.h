@@ -6,9 +6,9 @@ enum class CalcStatus {
     Value,
     Blank,
     Parentheses, // unbalanced, empty, or a function without its parentheses
-    Operators,   // two operators in a row, an operator without its operand
-    Impossible,  // outside a function's domain, division by zero, unknown name
-    Overflow,    // a result beyond the range of a double
+    Operators, // two operators in a row, an operator without its operand
+    Impossible, // outside a function's domain, division by zero, unknown name
+    Overflow, // a result beyond the range of a double
 };
 
 struct Evaluation {

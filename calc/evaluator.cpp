@@ -9,35 +9,17 @@
 
 namespace {
 
-double sineOf(void* unit, double x)
-{
-    return calc::sine(*static_cast<AngleUnit*>(unit), x);
-}
+double sineOf(void* unit, double x) { return calc::sine(*static_cast<AngleUnit*>(unit), x); }
 
-double cosineOf(void* unit, double x)
-{
-    return calc::cosine(*static_cast<AngleUnit*>(unit), x);
-}
+double cosineOf(void* unit, double x) { return calc::cosine(*static_cast<AngleUnit*>(unit), x); }
 
-double tangentOf(void* unit, double x)
-{
-    return calc::tangent(*static_cast<AngleUnit*>(unit), x);
-}
+double tangentOf(void* unit, double x) { return calc::tangent(*static_cast<AngleUnit*>(unit), x); }
 
-double arcSineOf(void* unit, double x)
-{
-    return calc::arcSine(*static_cast<AngleUnit*>(unit), x);
-}
+double arcSineOf(void* unit, double x) { return calc::arcSine(*static_cast<AngleUnit*>(unit), x); }
 
-double arcCosineOf(void* unit, double x)
-{
-    return calc::arcCosine(*static_cast<AngleUnit*>(unit), x);
-}
+double arcCosineOf(void* unit, double x) { return calc::arcCosine(*static_cast<AngleUnit*>(unit), x); }
 
-double arcTangentOf(void* unit, double x)
-{
-    return calc::arcTangent(*static_cast<AngleUnit*>(unit), x);
-}
+double arcTangentOf(void* unit, double x) { return calc::arcTangent(*static_cast<AngleUnit*>(unit), x); }
 
 // round(x) or round(x; decimals); the reader has already checked the count.
 double roundOf(const double* arguments, int count)
@@ -88,7 +70,10 @@ struct Evaluator::Engine {
     }
 };
 
-Evaluator::Evaluator() : m_engine(std::make_unique<Engine>()) {}
+Evaluator::Evaluator()
+    : m_engine(std::make_unique<Engine>())
+{
+}
 
 Evaluator::~Evaluator() = default;
 
@@ -114,22 +99,10 @@ Evaluation Evaluator::evaluate(const QString& typed)
     }
 }
 
-AngleUnit Evaluator::angleUnit() const
-{
-    return m_engine->unit;
-}
+AngleUnit Evaluator::angleUnit() const { return m_engine->unit; }
 
-void Evaluator::setAngleUnit(AngleUnit unit)
-{
-    m_engine->unit = unit;
-}
+void Evaluator::setAngleUnit(AngleUnit unit) { m_engine->unit = unit; }
 
-double Evaluator::ans() const
-{
-    return m_engine->ans;
-}
+double Evaluator::ans() const { return m_engine->ans; }
 
-void Evaluator::setAns(double value)
-{
-    m_engine->ans = value;
-}
+void Evaluator::setAns(double value) { m_engine->ans = value; }

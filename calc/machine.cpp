@@ -24,7 +24,8 @@ bool continuesResult(const QString& text)
 
 } // namespace
 
-Machine::Machine(QWidget* parent) : QDialog(parent)
+Machine::Machine(QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("Machine"));
     setWindowTitle(QStringLiteral("Calculatrice"));
@@ -141,10 +142,7 @@ void Machine::clearHistory()
 }
 
 // Typing after "=" edits the new line, whatever key it was.
-void Machine::displayEdited()
-{
-    m_justCalculated = false;
-}
+void Machine::displayEdited() { m_justCalculated = false; }
 
 // Each change of the line is computed at once; its time tells whether "=" on
 // the same line deserves the patience notice.
@@ -215,8 +213,8 @@ bool Machine::handleDisplayKey(QKeyEvent* event)
         return true;
     }
     const QString text = event->text();
-    const bool printable = !text.isEmpty() && text.front().isPrint()
-                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const bool printable =
+        !text.isEmpty() && text.front().isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (!printable) {
         if (key != Qt::Key_Escape)
             m_justCalculated = false;

@@ -16,15 +16,12 @@ struct FunctionName {
 };
 
 constexpr std::array functions{
-    FunctionName{"sin", "sin", 1, 1},     FunctionName{"cos", "cos", 1, 1},
-    FunctionName{"tan", "tan", 1, 1},     FunctionName{"asin", "asin", 1, 1},
-    FunctionName{"acos", "acos", 1, 1},   FunctionName{"atan", "atan", 1, 1},
-    FunctionName{"arcsin", "asin", 1, 1}, FunctionName{"arccos", "acos", 1, 1},
-    FunctionName{"arctan", "atan", 1, 1}, FunctionName{"sinh", "sinh", 1, 1},
-    FunctionName{"cosh", "cosh", 1, 1},   FunctionName{"tanh", "tanh", 1, 1},
-    FunctionName{"exp", "exp", 1, 1},     FunctionName{"ln", "ln", 1, 1},
-    FunctionName{"log", "log", 1, 1},     FunctionName{"sqrt", "sqrt", 1, 1},
-    FunctionName{"abs", "abs", 1, 1},     FunctionName{"round", "round", 1, 2},
+    FunctionName{"sin", "sin", 1, 1},     FunctionName{"cos", "cos", 1, 1},     FunctionName{"tan", "tan", 1, 1},
+    FunctionName{"asin", "asin", 1, 1},   FunctionName{"acos", "acos", 1, 1},   FunctionName{"atan", "atan", 1, 1},
+    FunctionName{"arcsin", "asin", 1, 1}, FunctionName{"arccos", "acos", 1, 1}, FunctionName{"arctan", "atan", 1, 1},
+    FunctionName{"sinh", "sinh", 1, 1},   FunctionName{"cosh", "cosh", 1, 1},   FunctionName{"tanh", "tanh", 1, 1},
+    FunctionName{"exp", "exp", 1, 1},     FunctionName{"ln", "ln", 1, 1},       FunctionName{"log", "log", 1, 1},
+    FunctionName{"sqrt", "sqrt", 1, 1},   FunctionName{"abs", "abs", 1, 1},     FunctionName{"round", "round", 1, 2},
 };
 
 constexpr FunctionName squareRoot{"sqrt", "sqrt", 1, 1};
@@ -58,35 +55,17 @@ std::optional<int> prefixExponent(QChar c)
     }
 }
 
-bool isLetter(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
+bool isLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
-bool isDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-bool isDecimalSeparator(QChar c)
-{
-    return c == u',' || c == u'.';
-}
+bool isDecimalSeparator(QChar c) { return c == u',' || c == u'.'; }
 
-bool isPi(QChar c)
-{
-    return c == QChar(0x03C0);
-}
+bool isPi(QChar c) { return c == QChar(0x03C0); }
 
-bool isRoot(QChar c)
-{
-    return c == QChar(0x221A);
-}
+bool isRoot(QChar c) { return c == QChar(0x221A); }
 
-bool isPlusOrMinus(QChar c)
-{
-    return c == u'+' || c == u'-' || c == QChar(0x2212) || c == QChar(0x2013);
-}
+bool isPlusOrMinus(QChar c) { return c == u'+' || c == u'-' || c == QChar(0x2212) || c == QChar(0x2013); }
 
 std::optional<char> binaryOperator(QChar c)
 {
@@ -123,7 +102,10 @@ CalcStatus checkParentheses(const QString& typed)
 // (after a number, a constant, a closing parenthesis or a square).
 class Reader {
 public:
-    explicit Reader(const QString& typed) : m_typed(typed) {}
+    explicit Reader(const QString& typed)
+        : m_typed(typed)
+    {
+    }
 
     Notation read();
 
@@ -176,17 +158,12 @@ bool Reader::expectsOperand() const
     case Last::Number:
     case Last::Constant:
     case Last::Close:
-    case Last::Square:
-        return false;
-    default:
-        return true;
+    case Last::Square: return false;
+    default: return true;
     }
 }
 
-bool Reader::valueEnded() const
-{
-    return !expectsOperand();
-}
+bool Reader::valueEnded() const { return !expectsOperand(); }
 
 bool Reader::fail(CalcStatus status)
 {
@@ -229,8 +206,8 @@ Notation Reader::read()
             ++m_pos;
             continue;
         }
-        if (m_pendingRoots > 0 && !(isDigit(c) || isDecimalSeparator(c) || isLetter(c) || isPi(c) || isRoot(c)
-                                    || c == u'('))
+        if (m_pendingRoots > 0
+            && !(isDigit(c) || isDecimalSeparator(c) || isLetter(c) || isPi(c) || isRoot(c) || c == u'('))
             return {CalcStatus::Parentheses, {}};
 
         if (isDigit(c) || (isDecimalSeparator(c) && isDigit(at(m_pos + 1))))
@@ -470,7 +447,4 @@ bool Reader::readSquare(char power)
 
 } // namespace
 
-Notation readNotation(const QString& typed)
-{
-    return Reader(typed).read();
-}
+Notation readNotation(const QString& typed) { return Reader(typed).read(); }

@@ -20,10 +20,7 @@ QString shown(const Evaluation& evaluation)
     return evaluation.hasValue() ? formatResult(evaluation.value) : calcMessage(evaluation.status);
 }
 
-QString nested(int depth)
-{
-    return QString(depth, u'(') + u'1' + QString(depth, u')');
-}
+QString nested(int depth) { return QString(depth, u'(') + u'1' + QString(depth, u')'); }
 
 } // namespace
 
@@ -347,7 +344,8 @@ void TestEvaluator::hostileInputs_data()
     QTest::addRow("NUL byte inside") << QString("2") + QChar(0) + QString("+3") << impossible;
     QTest::addRow("NUL bytes only") << QString(16, QChar(0)) << impossible;
     QTest::addRow("huge exponent") << "1E99999999999999999999" << overflow;
-    QTest::addRow("tiny exponent") << "1E-99999999999999999999" << "0";
+    QTest::addRow("tiny exponent") << "1E-99999999999999999999"
+                                   << "0";
     QTest::addRow("lone surrogate") << QString(QChar(0xD800)) << impossible;
     QTest::addRow("control characters") << "2\x01+\x1b" << impossible;
     QTest::addRow("a thousand signs") << QString(999, u'-') + u'1' << operators;
@@ -380,9 +378,9 @@ void TestEvaluator::usableAfterEveryFault()
 // the four messages, never a crash, a hang or a value that is not finite.
 void TestEvaluator::randomLines()
 {
-    const QStringList pieces{"1", "0", "2,5", "9E9", "E", "e", ",", ";", "+", "-", "×", "÷", "^", "²",
-                             "(", ")", "sin(", "ln(", "round(", "√", "π", "Ans", "k", "µ", "m", " ",
-                             "E-", "1E308", "0,0", QString(QChar(0))};
+    const QStringList pieces{"1", "0",   "2,5", "9E9", "E", "e", ",",    ";",     "+",      "-",
+                             "×", "÷",   "^",   "²",   "(", ")", "sin(", "ln(",   "round(", "√",
+                             "π", "Ans", "k",   "µ",   "m", " ", "E-",   "1E308", "0,0",    QString(QChar(0))};
     Evaluator evaluator;
     evaluator.setAns(1e300);
     QRandomGenerator random(20261208);

@@ -56,10 +56,7 @@ void TestMachine::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_machine.get()));
 }
 
-void TestMachine::cleanup()
-{
-    m_machine.reset();
-}
+void TestMachine::cleanup() { m_machine.reset(); }
 
 QPushButton* TestMachine::key(const char* name) const
 {
@@ -147,8 +144,8 @@ void TestMachine::keypadComputes()
     QCOMPARE(m_machine->ui().history->rowCount(), 1);
     QCOMPARE(m_machine->evaluator().ans(), 27.0);
 
-    clickKeys({"keyRoot", "key1", "key6", "keyClose", "keyMinus", "key3", "keyKilo", "keyTimes", "key1",
-               "keyMilli", "keyEquals"});
+    clickKeys({"keyRoot", "key1", "key6", "keyClose", "keyMinus", "key3", "keyKilo", "keyTimes", "key1", "keyMilli",
+               "keyEquals"});
     QCOMPARE(display(), QStringLiteral("√(16)-3k×1m"));
     QCOMPARE(resultLine(), QStringLiteral("= 1"));
 }
@@ -158,25 +155,44 @@ void TestMachine::keysInsertTheirText_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("inserted");
 
-    QTest::addRow("sin") << "keySin" << "sin(";
-    QTest::addRow("acos") << "keyAcos" << "acos(";
-    QTest::addRow("tanh") << "keyTanh" << "tanh(";
-    QTest::addRow("ln") << "keyLn" << "ln(";
-    QTest::addRow("log") << "keyLog" << "log(";
-    QTest::addRow("ten power") << "keyTenPower" << "10^(";
-    QTest::addRow("root") << "keyRoot" << "√(";
-    QTest::addRow("square") << "keySquare" << "²";
-    QTest::addRow("power") << "keyPower" << "^";
-    QTest::addRow("pi") << "keyPi" << "π";
-    QTest::addRow("round") << "keyRound" << "round(";
-    QTest::addRow("separator") << "keySeparator" << ";";
-    QTest::addRow("exponent") << "keyExponent" << "E";
-    QTest::addRow("micro") << "keyMicro" << "µ";
-    QTest::addRow("giga") << "keyGiga" << "G";
-    QTest::addRow("pico") << "keyPico" << "p";
-    QTest::addRow("ans") << "keyAns" << "Ans";
-    QTest::addRow("divide") << "keyDivide" << "÷";
-    QTest::addRow("minus") << "keyMinus" << "-";
+    QTest::addRow("sin") << "keySin"
+                         << "sin(";
+    QTest::addRow("acos") << "keyAcos"
+                          << "acos(";
+    QTest::addRow("tanh") << "keyTanh"
+                          << "tanh(";
+    QTest::addRow("ln") << "keyLn"
+                        << "ln(";
+    QTest::addRow("log") << "keyLog"
+                         << "log(";
+    QTest::addRow("ten power") << "keyTenPower"
+                               << "10^(";
+    QTest::addRow("root") << "keyRoot"
+                          << "√(";
+    QTest::addRow("square") << "keySquare"
+                            << "²";
+    QTest::addRow("power") << "keyPower"
+                           << "^";
+    QTest::addRow("pi") << "keyPi"
+                        << "π";
+    QTest::addRow("round") << "keyRound"
+                           << "round(";
+    QTest::addRow("separator") << "keySeparator"
+                               << ";";
+    QTest::addRow("exponent") << "keyExponent"
+                              << "E";
+    QTest::addRow("micro") << "keyMicro"
+                           << "µ";
+    QTest::addRow("giga") << "keyGiga"
+                          << "G";
+    QTest::addRow("pico") << "keyPico"
+                          << "p";
+    QTest::addRow("ans") << "keyAns"
+                         << "Ans";
+    QTest::addRow("divide") << "keyDivide"
+                            << "÷";
+    QTest::addRow("minus") << "keyMinus"
+                           << "-";
 }
 
 void TestMachine::keysInsertTheirText()
@@ -307,10 +323,14 @@ void TestMachine::faultsAreShownInTheResultLine_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
 
-    QTest::addRow("parentheses") << "(2+3" << "Erreur saisie: revoir les parenthèses";
-    QTest::addRow("operators") << "2×÷3" << "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
-    QTest::addRow("impossible") << "1/0" << "Calcul impossible";
-    QTest::addRow("overflow") << "10^400" << "Dépassement de capacité";
+    QTest::addRow("parentheses") << "(2+3"
+                                 << "Erreur saisie: revoir les parenthèses";
+    QTest::addRow("operators") << "2×÷3"
+                               << "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
+    QTest::addRow("impossible") << "1/0"
+                                << "Calcul impossible";
+    QTest::addRow("overflow") << "10^400"
+                              << "Dépassement de capacité";
 }
 
 void TestMachine::faultsAreShownInTheResultLine()
