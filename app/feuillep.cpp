@@ -7,11 +7,12 @@
 #include "app/welcometext.h"
 #include "scene/windowpainting.h"
 #include "sim/catalogue.h"
-#include "sim/initialconditions.h"
+#include "scene/scenegeometry.h"
 #include "ui/appdir.h"
 #include "ui/dialogservice.h"
 #include "ui/numberformat.h"
 #include "ui/soundservice.h"
+#include "ui/updown.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,60 +25,69 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include "ui/updown.h"
 #include <QTextEdit>
 #include <QTimer>
 
 FeuilleP::FeuilleP(QWidget* parent)
     : QWidget(parent)
-    , m_scene(scene::sceneWidth, scene::sceneHeight, QColor(224, 224, 224))
 {
-    // The layout is measured for Arial 8 (Liberation Sans where Arial is absent).
-    setFont(QFont(QStringLiteral("Arial"), 8));
-    createControls();
+    m_ui.setupUi(this);
+    for (int i = 0; i < scene::swatchCount; ++i)
+        showSwatch(i);
+    installPanelPainters();
     connectHandlers();
     Form_Load();
 }
 
-FeuilleP::~FeuilleP() = default;
+// The fields validate themselves when they lose the focus, and the focus
+// leaves them while the window's children are destroyed: by then the scene
+// and the state are gone. The handlers are cut off first.
+FeuilleP::~FeuilleP()
+{
+    m_ui.Timer1->stop();
+    qDeleteAll(m_fieldFilters);
+}
 
 QString FeuilleP::markerFilePath() { return markerfile::path(); }
 
-bool FeuilleP::timerRunning() const { return Timer1->isActive(); }
+PictureSurface& FeuilleP::surface() { return m_ui.Picture2->surface(); }
+const PictureSurface& FeuilleP::sceneSurface() const { return m_ui.Picture2->surface(); }
+
+bool FeuilleP::timerRunning() const { return m_ui.Timer1->isActive(); }
 
 void FeuilleP::Form_Load()
 {
     markerfile::setRunning(true);
 
     loadPictureLists();
-    m_state.chronoActive = 0;
+    m_state.chrono.stop();
     m_state.simTime = 0;
-    m_scene.clear();
-    m_state.imageTop = sim::maxImageTop;
+    surface().clear();
+    m_state.imageTop = scene::groundImageTop;
     placeProjectileImage();
 
-    applySizeRule();
-    writeWelcomeText(supertext);
+    Form_Resize();
+    showWelcomeText();
 
     for (int i = 0; i < sim::placeCount; ++i)
-        Combo1->addItem(QString::fromUtf8(sim::place(i).name));
-    Combo1->setCurrentIndex(0);
+        m_ui.Combo1->addItem(QString::fromUtf8(sim::place(i).name));
+    m_ui.Combo1->setCurrentIndex(0);
     Combo1_Click();
     if (m_fatal)
         return;
     for (int i = 0; i < sim::projectileCount; ++i)
-        Combo2->addItem(QString::fromUtf8(sim::projectile(i).name));
-    Combo2->setCurrentIndex(sim::Ballon);
+        m_ui.Combo2->addItem(QString::fromUtf8(sim::projectile(i).name));
+    m_ui.Combo2->setCurrentIndex(sim::Ballon);
     Combo2_Click();
 
-    Text1->setText(formatPattern(sim::x0ForLeft(m_state.imageLeft), QStringLiteral("###0.00")));
-    Text2->setText(formatPattern(sim::y0ForTop(m_state.imageTop), QStringLiteral("###0.00")));
+    m_ui.Text1->setText(formatPattern(scene::xForImageLeft(m_state.imageLeft), QStringLiteral("###0.00")));
+    m_ui.Text2->setText(formatPattern(scene::yForImageTop(m_state.imageTop), QStringLiteral("###0.00")));
     voxvoy();
-    info->setText(QStringLiteral("Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice"));
-    VScroll1->setValue(30);
-    VScroll3->setValue(70);
-    VScroll4->setValue(30);
-    UpDown1->setValue(6);
+    m_ui.info->setText(QStringLiteral("Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice"));
+    m_ui.VScroll1->setValue(30);
+    m_ui.VScroll3->setValue(70);
+    m_ui.VScroll4->setValue(30);
+    m_ui.UpDown1->setValue(6);
     vectorScaleChanged();
     repgraphe();
     maj12();
@@ -91,7 +101,12 @@ void FeuilleP::loadPictureLists()
     }
 }
 
-void FeuilleP::applySizeRule()
+void FeuilleP::showWelcomeText()
+{
+    writeWelcomeText(m_ui.supertext);
+}
+
+void FeuilleP::Form_Resize()
 {
     const QScreen* screen = this->screen();
     if (!screen)
@@ -126,7 +141,7 @@ bool FeuilleP::Form_QueryUnload()
 
 void FeuilleP::Form_Unload()
 {
-    Timer1->stop();
+    m_ui.Timer1->stop();
     SoundService::current().close();
     markerfile::setRunning(false);
 }
@@ -152,7 +167,7 @@ void FeuilleP::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (isVisible())
-        applySizeRule();
+        Form_Resize();
 }
 
 // The window's painting never changes, but the read-outs over it are redrawn
@@ -162,8 +177,8 @@ void FeuilleP::paintEvent(QPaintEvent* event)
     if (m_backdrop.size() != size()) {
         m_backdrop = QPixmap(size());
         QPainter backdrop(&m_backdrop);
-        scene::paintMainWindow(backdrop, supertext->geometry(), fich->geometry().top(),
-                               Frame3->geometry().bottom() + 1);
+        scene::paintMainWindow(backdrop, m_ui.supertext->geometry(), m_ui.fich->geometry().top(),
+                               m_ui.Frame3->geometry().bottom() + 1);
     }
     QPainter painter(this);
     painter.drawPixmap(event->rect(), m_backdrop, event->rect());

@@ -4,11 +4,12 @@
 #include "app/feuillep.h"
 
 #include "app/scenepicture.h"
+#include "scene/scenegeometry.h"
 #include "scene/trajectory.h"
 #include "sim/catalogue.h"
 #include "sim/flight.h"
-#include "sim/initialconditions.h"
 #include "ui/numberformat.h"
+#include "ui/paintedpanel.h"
 #include "ui/soundservice.h"
 
 #include <QCheckBox>
@@ -25,34 +26,32 @@ const QString readoutPattern = QStringLiteral("#######0.00");
 
 void FeuilleP::setGraphButtonsEnabled(bool enabled)
 {
-    if (Command3)
-        Command3->setEnabled(enabled);
-    if (Command5)
-        Command5->setEnabled(enabled);
+    m_ui.Command3->setEnabled(enabled);
+    m_ui.Command5->setEnabled(enabled);
 }
 
 void FeuilleP::showReadouts(float date, double x, double y)
 {
-    Label3->setText(QStringLiteral(" Date: t = ") + formatPattern(date, readoutPattern) + QStringLiteral(" s."));
-    Label1->setText(QStringLiteral("Coordonnées : x = ") + formatPattern(x, readoutPattern) + QStringLiteral(" m ; y = ")
+    m_ui.Label3->setText(QStringLiteral(" Date: t = ") + formatPattern(date, readoutPattern) + QStringLiteral(" s."));
+    m_ui.Label1->setText(QStringLiteral("Coordonnées : x = ") + formatPattern(x, readoutPattern) + QStringLiteral(" m ; y = ")
                     + formatPattern(y, readoutPattern) + QStringLiteral(" m. "));
 }
 
 void FeuilleP::placeProjectileImage()
 {
     const QPoint at(qRound(m_state.imageLeft), qRound(m_state.imageTop));
-    projectile->move(at);
-    ombre->move(at.x(), qRound(sim::maxImageTop));
+    m_ui.projectile->move(at);
+    m_ui.ombre->move(at.x(), qRound(scene::groundImageTop));
 }
 
 void FeuilleP::setProjectileImageVisible(bool visible)
 {
-    projectile->setVisible(visible);
+    m_ui.projectile->setVisible(visible);
 }
 
 void FeuilleP::paintProjectile(float left, float top)
 {
-    m_scene.paintPicture(m_projectilePictures[size_t(m_state.projectileIndex)], left, top);
+    surface().paintPicture(m_projectilePictures[size_t(m_state.projectileIndex)], left, top);
 }
 
 void FeuilleP::playImpactSound()
@@ -69,12 +68,13 @@ void FeuilleP::Timer1_Timer()
 
     if (s.simTime == 0) {
         s.trajectoryStarted = true;
-        s.trajPrevX = 36.0f * x0() + 14.0f + 16.0f;
-        s.trajPrevY = 420.0f - 36.0f * y0() + 16.0f;
+        // The centre of the projectile at its initial position.
+        s.trajPrevX = scene::imageLeftFor(x0()) + scene::pictureHalf;
+        s.trajPrevY = scene::imageTopFor(y0()) + scene::pictureHalf;
         repgraphe();
     }
 
-    s.timeStep = sim::tickStep(speed->isChecked());
+    s.timeStep = sim::tickStep(m_ui.speed->isChecked());
     s.simTime = s.simTime + s.timeStep;
 
     bool impactReached = false;
@@ -91,35 +91,35 @@ void FeuilleP::Timer1_Timer()
     if (takePhotoIfDue() && impactReached && s.simTime < contactTime)
         impactReached = false;
 
-    if (s.bounceActive != 0) {
+    if (s.bounceActive != sim::BouncePhase::FreeFlight) {
         rebond();
         return;
     }
 
     s.posX = sim::freeFlightX(s.initialVelocityX, x0(), s.simTime);
-    s.imageLeft = 36.0f * s.posX + 14.0f;
+    s.imageLeft = scene::imageLeftFor(s.posX);
     s.posY = sim::freeFlightY(s.gravityField, s.initialVelocityY, y0(), s.simTime);
     const double shownY = s.posY >= 0 ? s.posY : 0.0;
     showReadouts(s.simTime, s.posX, shownY);
-    s.imageTop = float(420.0 - 36.0 * s.posY);
+    s.imageTop = float(scene::imageTopFor(s.posY));
 
-    if (s.imageTop > sim::maxImageTop || impactReached) {
-        s.imageTop = sim::maxImageTop;
+    if (s.imageTop > scene::groundImageTop || impactReached) {
+        s.imageTop = scene::groundImageTop;
         playImpactSound();
         if (sim::bounces(s.projectileIndex))
-            s.bounceActive = 1;
+            s.bounceActive = sim::BouncePhase::Touched;
         else
             endOfFlight();
     }
     placeProjectileImage();
 
-    if (s.photoThisTick == 1) {
+    if (s.chrono.photoThisTick) {
         paintProjectile(s.imageLeft, s.imageTop);
-        if (Check1->isChecked())
+        if (m_ui.Check1->isChecked())
             repere();
     }
 
-    if (Check4->isChecked() && (s.imageLeft < -16 || s.imageLeft > 400 || s.imageTop < -16))
+    if (m_ui.Check4->isChecked() && scene::leftTheScene(s.imageLeft, s.imageTop))
         leaveScene();
 
     majaff();
@@ -128,18 +128,18 @@ void FeuilleP::Timer1_Timer()
 void FeuilleP::endOfFlight()
 {
     m_state.simTime = 0;
-    Timer1->stop();
-    Check8->setChecked(false);
+    m_ui.Timer1->stop();
+    m_ui.Check8->setChecked(false);
     setProjectileImageVisible(true);
     setGraphButtonsEnabled(true);
-    m_scene.clear();
-    if (m_state.chronoActive == 1) {
+    surface().clear();
+    if (m_state.chrono.chronoActive) {
         placeProjectileImage();
         paintProjectile(m_state.imageLeft, m_state.imageTop);
-        if (Check1->isChecked())
+        if (m_ui.Check1->isChecked())
             repere();
     }
-    m_state.chronoActive = 0;
+    m_state.chrono.stop();
     maj12();
 }
 
@@ -148,35 +148,42 @@ void FeuilleP::leaveScene()
     // Stop the clock itself: "Pause" would take one more step when the clock
     // is already stopped (a step by "Pause" past the edge), and that step would
     // leave the scene again, without end.
-    m_state.chronoActive = 0;
+    m_state.chrono.stop();
     maj12();
-    Timer1->stop();
+    m_ui.Timer1->stop();
     command18_Click();
     m_state.trajectoryStarted = false;
     retico();
     setProjectileImageVisible(true);
-    Check8->setChecked(false);
+    m_ui.Check8->setChecked(false);
     SoundService::current().beep();
 }
 
-void FeuilleP::command15_Click()
+// The clock starts when there is something to throw; the projectile is then
+// painted on the scene by majaff instead of standing as an image control.
+void FeuilleP::startFlight()
 {
-    Picture2->setFocus();
-    m_state.chronoActive = 0;
-    maj12();
-    if (y0() != 0.0f || fieldNumber(Text3) != 0.0f) {
-        Timer1->start();
+    if (y0() != 0.0f || fieldNumber(m_ui.Text3) != 0.0f) {
+        m_ui.Timer1->start();
         setProjectileImageVisible(false);
         m_state.sceneClean = false;
     }
 }
 
+void FeuilleP::command15_Click()
+{
+    m_ui.Picture2->setFocus();
+    m_state.chrono.stop();
+    maj12();
+    startFlight();
+}
+
 void FeuilleP::command16_Click()
 {
-    if (Timer1->isActive()) {
-        m_state.chronoActive = 0;
+    if (m_ui.Timer1->isActive()) {
+        m_state.chrono.stop();
         maj12();
-        Timer1->stop();
+        m_ui.Timer1->stop();
     } else {
         Timer1_Timer();
     }
@@ -184,10 +191,10 @@ void FeuilleP::command16_Click()
 
 void FeuilleP::Image4_Click()
 {
-    Picture2->setFocus();
-    m_state.chronoActive = 0;
+    m_ui.Picture2->setFocus();
+    m_state.chrono.stop();
     maj12();
-    Timer1->stop();
+    m_ui.Timer1->stop();
     setProjectileImageVisible(true);
     retico();
     command18_Click();
@@ -197,34 +204,35 @@ void FeuilleP::command18_Click()
 {
     sim::SimulationState& s = m_state;
     s.simTime = 0;
-    s.bounceActive = 0;
-    s.chronoActive = 0;
+    s.bounceActive = sim::BouncePhase::FreeFlight;
+    s.chrono.stop();
 
     s.posX = x0();
-    s.imageLeft = 36.0f * s.posX + 14.0f;
+    s.imageLeft = scene::imageLeftFor(s.posX);
+    // The start is stored in single precision here.
     const float startY = y0();
     s.posY = startY;
-    s.imageTop = 420.0f - 36.0f * startY;
+    s.imageTop = scene::imageTopFor(startY);
     placeProjectileImage();
 
     showReadouts(0.0f, x0(), y0());
     maj12();
     plusbouton();
     retico();
-    if (!Timer1->isActive())
+    if (!m_ui.Timer1->isActive())
         setProjectileImageVisible(true);
 }
 
 void FeuilleP::majaff()
 {
     sim::SimulationState& s = m_state;
-    m_scene.clear();
-    const int thickness = Check10->isChecked() ? 2 : 1;
-    m_scene.setLineWidth(thickness);
+    surface().clear();
+    const int thickness = m_ui.Check10->isChecked() ? 2 : 1;
+    surface().setLineWidth(thickness);
 
-    if (Check8->isChecked()) {
-        scene::tracetraj(m_scene, s, m_swatches[scene::SwatchTrajectory]);
-        m_scene.bake();
+    if (m_ui.Check8->isChecked()) {
+        scene::tracetraj(surface(), s, m_swatches[scene::SwatchTrajectory]);
+        surface().bake();
     }
 
     s.photoVectorMode = false;
@@ -234,17 +242,17 @@ void FeuilleP::majaff()
     paintProjectile(s.imageLeft, s.imageTop);
     photographWithoutVectors();
 
-    if (Check1->isChecked())
+    if (m_ui.Check1->isChecked())
         repere();
 
-    m_scene.setLineWidth(thickness);
+    surface().setLineWidth(thickness);
     if (!s.photoVectorMode)
         drawVectors();
 
-    m_scene.setLineWidth(1);
+    surface().setLineWidth(1);
     s.sceneClean = false;
     if (!m_marks.empty())
         lespoints();
     tracegraphe();
-    Picture2->update();
+    m_ui.Picture2->update();
 }

@@ -2,8 +2,8 @@
 
 #include "app/feuillep.h"
 
+#include "scene/scenegeometry.h"
 #include "sim/flight.h"
-#include "sim/initialconditions.h"
 
 #include <QCheckBox>
 #include <QTimer>
@@ -11,36 +11,38 @@
 void FeuilleP::rebond()
 {
     sim::SimulationState& s = m_state;
-    if (s.bounceActive == 1) {
-        s.bounce = sim::startBounce(s.imageLeft, s.imageTop, s.initialVelocityX, s.initialVelocityY, s.gravityField,
-                                    s.simTime);
-        s.bounceActive = 2;
-        s.simTime = s.simTime + sim::firstBounceExtraStep(speed->isChecked());
+    if (s.bounceActive == sim::BouncePhase::Touched) {
+        s.bounce = sim::startBounce(scene::xForImageLeft(s.imageLeft), scene::yForImageTop(s.imageTop),
+                                    s.initialVelocityX, s.initialVelocityY, s.gravityField, s.simTime);
+        s.bounceActive = sim::BouncePhase::Bouncing;
+        s.simTime = s.simTime + sim::firstBounceExtraStep(m_ui.speed->isChecked());
     }
 
     s.posX = sim::bounceX(s.bounce, s.simTime);
-    s.imageLeft = 36.0f * s.posX + 14.0f;
+    s.imageLeft = scene::imageLeftFor(s.posX);
     s.posY = sim::bounceY(s.bounce, s.gravityField, s.simTime);
-    s.imageTop = float(420.0 - 36.0 * s.posY);
+    s.imageTop = float(scene::imageTopFor(s.posY));
     const double shownY = s.posY >= 0 ? s.posY : 0.0;
     if (s.posY < 0)
         s.posY = 0;
     showReadouts(s.simTime, s.posX, shownY);
 
-    if (s.imageTop > sim::maxImageTop) {
-        s.imageTop = sim::maxImageTop;
+    if (s.imageTop > scene::groundImageTop) {
+        s.imageTop = scene::groundImageTop;
         playImpactSound();
-        const bool diesOut = sim::bounceAgain(s.bounce, s.imageLeft, s.imageTop, s.gravityField, s.simTime);
-        s.bounceActive = 2;
+        const bool diesOut = sim::bounceAgain(s.bounce, scene::xForImageLeft(s.imageLeft),
+                                              scene::yForImageTop(s.imageTop), s.gravityField, s.simTime);
+        s.bounceActive = sim::BouncePhase::Bouncing;
         if (diesOut)
             endOfBounce();
     }
     placeProjectileImage();
 
-    if (s.photoThisTick == 1)
+    if (s.chrono.photoThisTick)
         paintProjectile(s.imageLeft, s.imageTop);
 
-    if (Check4->isChecked() && (s.imageLeft < -16 || s.imageLeft > 400))
+    // While bouncing, leaving through the top is not tested.
+    if (m_ui.Check4->isChecked() && scene::leftTheSceneSideways(s.imageLeft))
         leaveScene();
 
     majaff();
@@ -48,15 +50,15 @@ void FeuilleP::rebond()
 
 void FeuilleP::endOfBounce()
 {
-    Timer1->stop();
-    Check8->setChecked(false);
+    m_ui.Timer1->stop();
+    m_ui.Check8->setChecked(false);
     setProjectileImageVisible(true);
     setGraphButtonsEnabled(true);
-    m_scene.clear();
-    if (m_state.chronoActive == 1)
+    surface().clear();
+    if (m_state.chrono.chronoActive)
         paintProjectile(m_state.imageLeft, m_state.imageTop);
-    m_state.chronoActive = 0;
-    m_state.bounceActive = 0;
+    m_state.chrono.stop();
+    m_state.bounceActive = sim::BouncePhase::FreeFlight;
     m_state.simTime = 0;
     placeProjectileImage();
     maj12();

@@ -3,6 +3,7 @@
 #include "app/feuillep.h"
 
 #include "graphs/choicepanel.h"
+#include "ui/paintedpanel.h"
 
 #include <QCheckBox>
 #include <algorithm>
@@ -18,8 +19,20 @@ graphs::GraphInputs FeuilleP::graphInputs() const
     in.projectileMass = m_state.projectileMass;
     in.x0 = x0();
     in.y0 = y0();
-    for (size_t i = 0; i < Check13.size(); ++i)
-        in.checked[i] = Check13[i]->isChecked();
+    for (size_t i = 0; i < m_ui.Check13.size(); ++i)
+        in.checked[i] = m_ui.Check13[i]->isChecked();
+    return in;
+}
+
+graphs::GraphWindowInputs FeuilleP::graphWindowInputs() const
+{
+    graphs::GraphWindowInputs in;
+    in.situation = graphInputs();
+    in.placeIndex = m_state.placeIndex;
+    in.projectileIndex = m_state.projectileIndex;
+    in.caption = windowTitle();
+    in.icon = windowIcon();
+    in.geometry = geometry();
     return in;
 }
 
@@ -27,45 +40,46 @@ void FeuilleP::repgraphe()
 {
     if (!m_graph.repgraphe(graphInputs()))
         Command3_Click();
-    Frame1->update();
+    m_ui.Frame1->update();
 }
 
 void FeuilleP::tracegraphe()
 {
-    if (!m_graph.tracegraphe(graphInputs(), m_state.simTime, m_state.timeStep, m_state.bounceActive))
+    const bool bouncing = m_state.bounceActive != sim::BouncePhase::FreeFlight;
+    if (!m_graph.tracegraphe(graphInputs(), m_state.simTime, m_state.timeStep, bouncing))
         Command3_Click();
-    Frame1->update();
+    m_ui.Frame1->update();
 }
 
 void FeuilleP::Check13_Click(int index)
 {
     std::array<bool, graphs::kindCount> checked{};
-    for (size_t i = 0; i < Check13.size(); ++i)
-        checked[i] = Check13[i]->isChecked();
+    for (size_t i = 0; i < m_ui.Check13.size(); ++i)
+        checked[i] = m_ui.Check13[i]->isChecked();
     if (checked[size_t(index)]) {
         graphs::applyGroupRule(checked, index);
-        for (size_t i = 0; i < Check13.size(); ++i) {
-            const QSignalBlocker quiet(Check13[i]);
-            Check13[i]->setChecked(checked[i]);
+        for (size_t i = 0; i < m_ui.Check13.size(); ++i) {
+            const QSignalBlocker quiet(m_ui.Check13[i]);
+            m_ui.Check13[i]->setChecked(checked[i]);
         }
     }
     const bool any = std::find(checked.begin(), checked.end(), true) != checked.end();
-    Command6->setEnabled(any);
+    m_ui.Command6->setEnabled(any);
     if (any)
         repgraphe();
 }
 
 void FeuilleP::Command3_Click()
 {
-    if (Picture5->isVisible())
+    if (m_ui.Picture5->isVisible())
         return;
-    Picture5->setGeometry(Frame1->rect());
-    Picture5->show();
-    Picture5->raise();
-    Picture5->update();
+    m_ui.Picture5->setGeometry(m_ui.Frame1->rect());
+    m_ui.Picture5->show();
+    m_ui.Picture5->raise();
+    m_ui.Picture5->update();
 }
 
 void FeuilleP::Command6_Click()
 {
-    Picture5->hide();
+    m_ui.Picture5->hide();
 }

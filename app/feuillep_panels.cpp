@@ -1,18 +1,27 @@
-// The help line that describes the control under the mouse, the colour
-// swatches, and the pointer over the live graph.
+// The panels' drawings, the help line that describes the control under the
+// mouse, the colour swatches, and the pointer over the live graph.
 
 #include "app/feuillep.h"
 
 #include "app/scenepicture.h"
+#include "graphs/choicepanel.h"
+#include "scene/chronopanel.h"
 #include "scene/helptexts.h"
+#include "scene/parameterspanel.h"
+#include "scene/scenegeometry.h"
+#include "scene/vectorlegends.h"
+#include "sim/catalogue.h"
 #include "ui/appdir.h"
 #include "ui/dialogservice.h"
+#include "ui/paintedpanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolButton>
 
 namespace {
@@ -20,15 +29,42 @@ namespace {
 constexpr int enlargeZoneRight = 270;
 }
 
+void FeuilleP::installPanelPainters()
+{
+    m_ui.Picture3->setPainter([this](QPainter& painter) {
+        paintParametersPanel(painter, ParametersPanelLayout::geometry(), m_swatches[scene::SwatchVelocity]);
+    });
+    m_ui.Picture1->setPainter([this](QPainter& painter) {
+        scene::paintVectorsPanel(painter,
+                                 scene::vectorsPanelGeometry(scene::vectorScaleFor(m_ui.VScroll1->value()),
+                                                             scene::vectorScaleFor(m_ui.VScroll4->value()),
+                                                             scene::weightScaleFor(m_ui.VScroll3->value())),
+                                 m_state.projectileIndex == sim::Rocher);
+    });
+    m_ui.Picture6->setPainter(
+        [](QPainter& painter) { paintChronoPanel(painter, ChronoPanelLayout::geometry()); });
+    m_ui.Frame1->setPainter([this](QPainter& painter) { painter.drawImage(0, 0, m_graph.picture()); });
+    m_ui.Picture5->setPainter(
+        [](QPainter& painter) { graphs::paintGraphChoiceLabels(painter, graphs::choiceBoxes); });
+}
+
+void FeuilleP::showSwatch(int index)
+{
+    QLabel* swatch = m_ui.Label4[size_t(index)];
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, m_swatches[size_t(index)]);
+    swatch->setPalette(palette);
+}
+
 void FeuilleP::installHelpLine()
 {
     setMouseTracking(true);
     installEventFilter(this);
     QList<QWidget*> described = {
-        Check1, Check2, Check3, Frame2, Check4, Check8, chrono, Command1, Command2, Command4, Command7, Command8,
-        Command10, Command11, command12, Command13, command15, command16, command18, Frame1, Picture1, Picture3,
-        Picture5, Picture6, btexo};
-    described.append(QList<QWidget*>(Label4.begin(), Label4.end()));
+        m_ui.Check1, m_ui.Check2, m_ui.Check3, m_ui.Frame2, m_ui.Check4, m_ui.Check8, m_ui.chrono, m_ui.Command1, m_ui.Command2, m_ui.Command4, m_ui.Command7, m_ui.Command8,
+        m_ui.Command10, m_ui.Command11, m_ui.command12, m_ui.Command13, m_ui.command15, m_ui.command16, m_ui.command18, m_ui.Frame1, m_ui.Picture1, m_ui.Picture3,
+        m_ui.Picture5, m_ui.Picture6, m_ui.btexo};
+    described.append(QList<QWidget*>(m_ui.Label4.begin(), m_ui.Label4.end()));
     // A control keeps its own text: a move it ignores must not reach the panel
     // or the window behind it, whose text would replace its own.
     for (QWidget* control : described) {
@@ -36,24 +72,24 @@ void FeuilleP::installHelpLine()
         control->setAttribute(Qt::WA_NoMousePropagation);
         control->installEventFilter(this);
     }
-    m_enlargeCursor = QCursor(dataPixmap(QStringLiteral("loupe.png")), 13, 13);
+    m_enlargeCursor = QCursor(QPixmap(applicationDirectory() + QStringLiteral("loupe.png")), 13, 13);
 }
 
 void FeuilleP::showHelpFor(QObject* control)
 {
     HelpContext context;
-    context.currentInfo = info->text();
-    context.cameraIdle = command12->toolTip() == QStringLiteral("Chronophotographie");
-    context.graphCanBeEnlarged = Command3->isEnabled();
+    context.currentInfo = m_ui.info->text();
+    context.cameraIdle = m_ui.command12->toolTip() == QStringLiteral("Chronophotographie");
+    context.graphCanBeEnlarged = m_ui.Command3->isEnabled();
     const QString text = helpTextFor(control->objectName(), context);
-    if (!text.isNull() && text != info->text())
-        info->setText(text);
+    if (!text.isNull() && text != m_ui.info->text())
+        m_ui.info->setText(text);
 }
 
 void FeuilleP::Frame1_MouseMove(int x)
 {
-    const bool enlargeable = Command3->isEnabled() && x < enlargeZoneRight;
-    Frame1->setCursor(enlargeable ? m_enlargeCursor : QCursor(Qt::ArrowCursor));
+    const bool enlargeable = m_ui.Command3->isEnabled() && x < enlargeZoneRight;
+    m_ui.Frame1->setCursor(enlargeable ? m_enlargeCursor : QCursor(Qt::ArrowCursor));
 }
 
 void FeuilleP::Label4_Click(int index)
@@ -63,9 +99,9 @@ void FeuilleP::Label4_Click(int index)
         return;
     m_swatches[size_t(index)] = *chosen;
     showSwatch(index);
-    if (index == scene::SwatchFrame && Check1->isChecked())
+    if (index == scene::SwatchFrame && m_ui.Check1->isChecked())
         repere();
-    Picture3->update();
+    m_ui.Picture3->update();
     majaff();
 }
 
@@ -74,20 +110,20 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Enter:
     case QEvent::MouseMove: {
-        if (watched == Label5)
+        if (watched == m_ui.Label5)
             break;
         showHelpFor(watched);
-        if (watched == Frame1 && event->type() == QEvent::MouseMove)
+        if (watched == m_ui.Frame1 && event->type() == QEvent::MouseMove)
             Frame1_MouseMove(int(static_cast<QMouseEvent*>(event)->position().x()));
         break;
     }
     case QEvent::MouseButtonRelease: {
-        auto* swatch = std::find(Label4.begin(), Label4.end(), watched);
-        if (swatch != Label4.end()) {
-            Label4_Click(int(swatch - Label4.begin()));
+        auto* swatch = std::find(m_ui.Label4.begin(), m_ui.Label4.end(), watched);
+        if (swatch != m_ui.Label4.end()) {
+            Label4_Click(int(swatch - m_ui.Label4.begin()));
             return true;
         }
-        if (watched == Label5) {
+        if (watched == m_ui.Label5) {
             command12_Click();
             return true;
         }

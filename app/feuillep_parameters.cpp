@@ -4,11 +4,13 @@
 #include "app/feuillep.h"
 
 #include "app/scenepicture.h"
+#include "scene/scenegeometry.h"
 #include "sim/catalogue.h"
 #include "sim/initialconditions.h"
 #include "ui/appdir.h"
 #include "ui/dialogservice.h"
 #include "ui/numberformat.h"
+#include "ui/paintedpanel.h"
 #include "ui/soundservice.h"
 
 #include <QApplication>
@@ -31,12 +33,12 @@ float FeuilleP::fieldNumber(const QLineEdit* field) const
     return float(toNumber(field->text()).value_or(0.0));
 }
 
-float FeuilleP::x0() const { return fieldNumber(Text1); }
-float FeuilleP::y0() const { return fieldNumber(Text2); }
+float FeuilleP::x0() const { return fieldNumber(m_ui.Text1); }
+float FeuilleP::y0() const { return fieldNumber(m_ui.Text2); }
 
 void FeuilleP::voxvoy()
 {
-    const sim::VelocityComponents v = sim::voxvoy(fieldNumber(Text3), fieldNumber(Text4));
+    const sim::VelocityComponents v = sim::voxvoy(fieldNumber(m_ui.Text3), fieldNumber(m_ui.Text4));
     m_state.initialVelocityX = v.x;
     m_state.initialVelocityY = v.y;
 }
@@ -44,7 +46,7 @@ void FeuilleP::voxvoy()
 void FeuilleP::plusbouton()
 {
     const bool grounded = y0() == 0.0f && m_state.initialVelocityY <= 0.0f;
-    const QList<QWidget*> actions{command12, Command14, command15, command16, command18};
+    const QList<QWidget*> actions{m_ui.command12, m_ui.Command14, m_ui.command15, m_ui.command16, m_ui.command18};
     for (QWidget* action : actions)
         action->setEnabled(!grounded);
 }
@@ -52,7 +54,7 @@ void FeuilleP::plusbouton()
 void FeuilleP::fatalMissingPhotograph(const QString& path)
 {
     m_fatal = true;
-    Timer1->stop();
+    m_ui.Timer1->stop();
     DialogService::current().inform(this, DialogService::Icon::Critical, QStringLiteral("Erreur fatale"),
                                     QStringLiteral("Le fichier ") + path
                                         + QStringLiteral(" doit se trouver dans le même répertoire que l'application.")
@@ -63,7 +65,7 @@ void FeuilleP::fatalMissingPhotograph(const QString& path)
 
 void FeuilleP::Combo1_Click()
 {
-    const int index = Combo1->currentIndex();
+    const int index = m_ui.Combo1->currentIndex();
     if (index < 0)
         return;
     m_marks.clear();
@@ -77,59 +79,59 @@ void FeuilleP::Combo1_Click()
         fatalMissingPhotograph(path);
         return;
     }
-    m_scene.setBackgroundPicture(photograph);
+    surface().setBackgroundPicture(photograph);
 
-    Timer1->stop();
+    m_ui.Timer1->stop();
     m_state.trajectoryStarted = false;
     setProjectileImageVisible(true);
     retico();
-    if (Check1->isChecked())
+    if (m_ui.Check1->isChecked())
         repere();
     command18_Click();
-    VScroll2->setValue(0);
+    m_ui.VScroll2->setValue(0);
 }
 
 void FeuilleP::Combo2_Click()
 {
-    const int index = Combo2->currentIndex();
+    const int index = m_ui.Combo2->currentIndex();
     if (index < 0)
         return;
     m_state.projectileIndex = index;
     m_state.projectileMass = sim::projectile(index).mass;
-    Timer1->stop();
+    m_ui.Timer1->stop();
     retico();
     setProjectileImageVisible(true);
-    m_state.bounceActive = 0;
+    m_state.bounceActive = sim::BouncePhase::FreeFlight;
     m_state.simTime = 0;
 
-    projectile->setPixmap(QPixmap::fromImage(m_projectilePictures[size_t(index)]));
-    ombre->setPixmap(QPixmap::fromImage(m_shadowPictures[size_t(index)]));
+    m_ui.projectile->setPixmap(QPixmap::fromImage(m_projectilePictures[size_t(index)]));
+    m_ui.ombre->setPixmap(QPixmap::fromImage(m_shadowPictures[size_t(index)]));
 
     SoundService& sound = SoundService::current();
     sound.close();
     sound.open(applicationDirectory() + QString::fromUtf8(sim::projectile(index).sound));
 
-    Timer1->stop();
+    m_ui.Timer1->stop();
     setProjectileImageVisible(true);
     command18_Click();
     // The weight's legend reads per 10 000 N for the rock.
-    Picture1->update();
+    m_ui.Picture1->update();
 }
 
 void FeuilleP::fieldEntered()
 {
-    Check1->setChecked(true);
+    m_ui.Check1->setChecked(true);
 }
 
 void FeuilleP::Text1_LostFocus()
 {
-    if (const auto x = toNumber(Text1->text()))
-        m_state.imageLeft = sim::clampImageLeft(sim::imageLeftFor(float(*x)));
+    if (const auto x = toNumber(m_ui.Text1->text()))
+        m_state.imageLeft = scene::clampImageLeft(scene::imageLeftFor(float(*x)));
     else
-        m_state.imageLeft = sim::clampImageLeft(m_state.imageLeft);
+        m_state.imageLeft = scene::clampImageLeft(m_state.imageLeft);
     placeProjectileImage();
-    Text1->setText(formatPattern(sim::x0ForLeft(m_state.imageLeft), fieldPattern));
-    Timer1->stop();
+    m_ui.Text1->setText(formatPattern(scene::xForImageLeft(m_state.imageLeft), fieldPattern));
+    m_ui.Timer1->stop();
     setProjectileImageVisible(true);
     retico();
     command18_Click();
@@ -137,13 +139,13 @@ void FeuilleP::Text1_LostFocus()
 
 void FeuilleP::Text2_LostFocus()
 {
-    if (const auto y = toNumber(Text2->text()))
-        m_state.imageTop = sim::clampImageTop(sim::imageTopFor(float(*y)));
+    if (const auto y = toNumber(m_ui.Text2->text()))
+        m_state.imageTop = scene::clampImageTop(scene::imageTopFor(float(*y)));
     else
-        m_state.imageTop = sim::clampImageTop(m_state.imageTop);
+        m_state.imageTop = scene::clampImageTop(m_state.imageTop);
     placeProjectileImage();
-    Text2->setText(formatPattern(sim::y0ForTop(m_state.imageTop), fieldPattern));
-    Timer1->stop();
+    m_ui.Text2->setText(formatPattern(scene::yForImageTop(m_state.imageTop), fieldPattern));
+    m_ui.Timer1->stop();
     setProjectileImageVisible(true);
     if (!m_state.sceneClean)
         retico();
@@ -157,7 +159,7 @@ void FeuilleP::launchFieldValidated(QLineEdit* field, float (*clamp)(float), boo
     const float value = clamp(float(toNumber(field->text()).value_or(0.0)));
     field->setText(formatPattern(value, fieldPattern));
     voxvoy();
-    Timer1->stop();
+    m_ui.Timer1->stop();
     setProjectileImageVisible(true);
     if (!clearOnlyIfDrawn || !m_state.sceneClean)
         retico();
@@ -166,10 +168,10 @@ void FeuilleP::launchFieldValidated(QLineEdit* field, float (*clamp)(float), boo
 
 void FeuilleP::Text3_LostFocus()
 {
-    launchFieldValidated(Text3, sim::clampSpeed, false);
+    launchFieldValidated(m_ui.Text3, sim::clampSpeed, false);
 }
 
 void FeuilleP::Text4_LostFocus()
 {
-    launchFieldValidated(Text4, sim::clampAngle, true);
+    launchFieldValidated(m_ui.Text4, sim::clampAngle, true);
 }

@@ -4,36 +4,37 @@
 
 #include "app/scenepicture.h"
 #include "scene/frame.h"
+#include "ui/paintedpanel.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 
 void FeuilleP::repere()
 {
-    scene::repere(m_scene, Check3->isChecked(), m_swatches[scene::SwatchFrame]);
+    scene::repere(surface(), m_ui.Check3->isChecked(), m_swatches[scene::SwatchFrame]);
 }
 
 void FeuilleP::lespoints()
 {
-    scene::lespoints(m_scene, m_marks, m_swatches[scene::SwatchMarkProjection], m_swatches[scene::SwatchMarkCross],
-                     Check11->isChecked());
+    m_marks.lespoints(surface(), m_swatches[scene::SwatchMarkProjection], m_swatches[scene::SwatchMarkCross],
+                     m_ui.Check11->isChecked());
 }
 
 void FeuilleP::retico()
 {
     setGraphButtonsEnabled(true);
-    m_scene.clear();
+    surface().clear();
     m_state.sceneClean = true;
-    if (Check1->isChecked())
+    if (m_ui.Check1->isChecked())
         repere();
     if (!m_marks.empty())
         lespoints();
-    Picture2->update();
+    m_ui.Picture2->update();
 }
 
 void FeuilleP::Check1_Click()
 {
-    Check3->setEnabled(Check1->isChecked());
+    m_ui.Check3->setEnabled(m_ui.Check1->isChecked());
     majaff();
 }
 
@@ -44,5 +45,5 @@ void FeuilleP::Check8_Click()
 
 void FeuilleP::VScroll2_Change(int value)
 {
-    Picture2->move(0, -value);
+    m_ui.Picture2->move(0, -value);
 }

@@ -2,7 +2,9 @@
 
 #include "app/feuillep.h"
 
+#include "scene/scenegeometry.h"
 #include "scene/vectors.h"
+#include "ui/paintedpanel.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -14,28 +16,28 @@
 void FeuilleP::drawVectors()
 {
     scene::VectorSettings settings;
-    settings.timerRunning = Timer1->isActive();
-    settings.velocityScale = 50 - VScroll1->value();
-    settings.accelerationScale = 50 - VScroll4->value();
-    settings.weightScale = 100 - VScroll3->value();
-    settings.intervalSpin = UpDown1->value();
+    settings.timerRunning = m_ui.Timer1->isActive();
+    settings.velocityScale = scene::vectorScaleFor(m_ui.VScroll1->value());
+    settings.accelerationScale = scene::vectorScaleFor(m_ui.VScroll4->value());
+    settings.weightScale = scene::weightScaleFor(m_ui.VScroll3->value());
+    settings.intervalSpin = m_ui.UpDown1->value();
     settings.chronoIntervalMs = chronoInterval();
     settings.swatches = m_swatches;
-    scene::drawVectors(m_scene, m_state, settings, Check5->isChecked(), Check14->isChecked(), Check6->isChecked(),
-                       Check7->isChecked(), Check12->isChecked());
+    scene::drawVectors(surface(), m_state, settings, m_ui.Check5->isChecked(), m_ui.Check14->isChecked(), m_ui.Check6->isChecked(),
+                       m_ui.Check7->isChecked(), m_ui.Check12->isChecked());
 }
 
 // A scale or the interval changed: the legends follow, and so does the
 // projectile in motion.
 void FeuilleP::vectorScaleChanged()
 {
-    Label9->setText(QString::number(UpDown1->value() * 100));
-    Picture1->update();
+    m_ui.Label9->setText(QString::number(m_ui.UpDown1->value() * 100));
+    m_ui.Picture1->update();
     majaff();
 }
 
 void FeuilleP::Check6_Click()
 {
-    Check7->setEnabled(Check6->isChecked());
+    m_ui.Check7->setEnabled(m_ui.Check6->isChecked());
     majaff();
 }

@@ -1,16 +1,16 @@
 #include "app/scenepicture.h"
 
-#include "ui/picturesurface.h"
+#include "scene/scenegeometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-ScenePicture::ScenePicture(PictureSurface& surface, QWidget* parent)
+ScenePicture::ScenePicture(QWidget* parent)
     : QWidget(parent)
-    , m_surface(surface)
+    , m_surface(scene::sceneWidth, scene::sceneHeight, QColor(224, 224, 224))
 {
     setObjectName(QStringLiteral("Picture2"));
-    setFixedSize(surface.width(), surface.height());
+    setFixedSize(m_surface.width(), m_surface.height());
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,15 +1,19 @@
 #pragma once
-// The scene surface on screen (`Picture2`): it shows the canvas of the
-// picture surface; the projectile and its shadow are image controls over it.
+// The scene surface on screen (`Picture2`). It owns the picture surface it
+// shows (the canvas of the two layers), so that the surface lives exactly as
+// long as the widget; the projectile and its shadow are image controls over it.
+
+#include "ui/picturesurface.h"
 
 #include <QWidget>
-
-class PictureSurface;
 
 class ScenePicture : public QWidget {
     Q_OBJECT
 public:
-    ScenePicture(PictureSurface& surface, QWidget* parent);
+    explicit ScenePicture(QWidget* parent);
+
+    PictureSurface& surface() { return m_surface; }
+    const PictureSurface& surface() const { return m_surface; }
 
 signals:
     void mouseMoved(QMouseEvent* event);
@@ -19,5 +23,5 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    PictureSurface& m_surface;
+    PictureSurface m_surface;
 };

@@ -10,6 +10,7 @@
 #include "app/feuillep.h"
 #include "app/scenepicture.h"
 #include "scene/tabstripwidget.h"
+#include "ui/paintedpanel.h"
 #include "ui/appdir.h"
 #include "ui/dialogservice.h"
 #include "ui/soundservice.h"
@@ -98,7 +99,7 @@ Summary summarise(std::vector<double> samples)
 // strip selects a tab on a mouse release over its caption.
 void openGraphTab(FeuilleP& w)
 {
-    auto* strip = static_cast<TabStrip*>(w.Onglets);
+    auto* strip = static_cast<TabStrip*>(w.ui().Onglets);
     const TabStripLayout& layout = strip->lastLayout();
     const QPointF at((layout.tabBounds[4] + layout.tabBounds[5]) / 2.0, layout.h / 2.0);
     QMouseEvent release(QEvent::MouseButtonRelease, at, strip->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
@@ -111,7 +112,7 @@ void openGraphTab(FeuilleP& w)
 // starts again, as a user pressing the launch button would.
 void launch(FeuilleP& w, bool chronophotography)
 {
-    w.Check8->setChecked(true);
+    w.ui().Check8->setChecked(true);
     w.command15_Click();
     if (chronophotography)
         w.command12_Click();
@@ -123,24 +124,24 @@ Result run(const Scenario& scenario, const QString& dataDirectory)
     FeuilleP w;
     // The bench is the clock: the window's own timer must never fire during
     // processEvents(), so it stays active but with a period it never reaches.
-    w.Timer1->setInterval(3600 * 1000);
+    w.ui().Timer1->setInterval(3600 * 1000);
     w.show();
     QCoreApplication::processEvents();
 
     // Slow motion: eight times more ticks per flight, all of them in the air.
-    w.speed->setChecked(true);
-    w.Check1->setChecked(true);
-    w.Check3->setChecked(true);
+    w.ui().speed->setChecked(true);
+    w.ui().Check1->setChecked(true);
+    w.ui().Check3->setChecked(true);
     scenario.configure(w);
     QCoreApplication::processEvents();
 
     Result result;
-    result.graphOnScreen = w.Frame1->isVisible() && !w.Picture5->isVisible();
-    for (QCheckBox* curve : w.Check13)
+    result.graphOnScreen = w.ui().Frame1->isVisible() && !w.ui().Picture5->isVisible();
+    for (QCheckBox* curve : w.ui().Check13)
         result.curves += curve->isChecked() ? 1 : 0;
 
     PaintCounter paints;
-    w.Picture2->installEventFilter(&paints);
+    w.ui().Picture2->installEventFilter(&paints);
 
     std::vector<double> ticks, handlers, repaints;
     ticks.reserve(measuredTicks);
@@ -163,7 +164,7 @@ Result run(const Scenario& scenario, const QString& dataDirectory)
             repaints.push_back(microseconds(painted - handled));
         }
         // Restarting is not part of a tick: its repaint is flushed untimed.
-        if (!w.Timer1->isActive()) {
+        if (!w.ui().Timer1->isActive()) {
             if (i >= warmUpTicks)
                 ++result.flights;
             launch(w, scenario.chronophotography);
@@ -176,29 +177,29 @@ Result run(const Scenario& scenario, const QString& dataDirectory)
     result.handler = summarise(handlers);
     result.paint = summarise(repaints);
     result.picturePaintsPerTick = double(paints.count) / measuredTicks;
-    w.Picture2->removeEventFilter(&paints);
+    w.ui().Picture2->removeEventFilter(&paints);
     return result;
 }
 
 std::vector<Scenario> scenarios()
 {
-    const auto frame = [](FeuilleP& w) { w.Check8->setChecked(true); };
+    const auto frame = [](FeuilleP& w) { w.ui().Check8->setChecked(true); };
     const auto vectors = [frame](FeuilleP& w) {
         frame(w);
         // The construction can be ticked only once the velocity change is.
-        for (QCheckBox* box : {w.Check5, w.Check14, w.Check6, w.Check7, w.Check12})
+        for (QCheckBox* box : {w.ui().Check5, w.ui().Check14, w.ui().Check6, w.ui().Check7, w.ui().Check12})
             box->setChecked(true);
     };
     const auto graph = [vectors](FeuilleP& w) {
         vectors(w);
         for (int i : {5, 6, 7}) {
-            w.Check13[size_t(i)]->setChecked(true);
+            w.ui().Check13[size_t(i)]->setChecked(true);
             w.Check13_Click(i);
         }
-        w.chrono->setText(QStringLiteral("40"));
+        w.ui().chrono->setText(QStringLiteral("40"));
         openGraphTab(w);
         // "Afficher" puts the curves' choice away and shows the graph itself.
-        w.Command6->click();
+        w.ui().Command6->click();
     };
     return {
         {"1 frame + grid + trajectory", frame, false},

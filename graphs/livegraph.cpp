@@ -78,9 +78,9 @@ void LiveGraph::drawAxes()
     m_surface.line(272, y + 4, 280, y, black);
 }
 
-bool LiveGraph::tracegraphe(const GraphInputs& in, float simTime, float timeStep, int bounceActive)
+bool LiveGraph::tracegraphe(const GraphInputs& in, float simTime, float timeStep, bool bouncing)
 {
-    if (simTime == 0 || bounceActive != 0)
+    if (simTime == 0 || bouncing)
         return true;
     if (!anyChecked(in))
         return false;

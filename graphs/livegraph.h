@@ -27,7 +27,7 @@ public:
     // simTime, the last one ending at the landing date. Nothing at date 0 or
     // while the ball bounces. Returns false when no kind is checked, like
     // repgraphe.
-    bool tracegraphe(const GraphInputs& in, float simTime, float timeStep, int bounceActive);
+    bool tracegraphe(const GraphInputs& in, float simTime, float timeStep, bool bouncing);
 
     const PictureSurface& surface() const { return m_surface; }
     QImage picture() const { return m_surface.canvas(); }

@@ -1,32 +1,42 @@
 #include "scene/frame.h"
 
+#include "scene/scenegeometry.h"
 #include "ui/picturesurface.h"
 
 namespace scene {
 
+namespace {
+// The grid covers x 0 to 10 m and y 0 to 11 m; the axes run on to these ends.
+constexpr int gridRight = 390;
+constexpr int gridTop = 40;
+constexpr int xAxisEnd = 402;
+constexpr int yAxisEnd = 20;
+constexpr int metre = int(pixelsPerMetre);
+} // namespace
+
 void repere(PictureSurface& surface, bool grid, QColor colour)
 {
     surface.setLineWidth(1);
-    const int xFrom = grid ? 30 : 28;
-    const int xTo = grid ? 390 : 33;
-    const int yFrom = grid ? 40 : 433;
-    const int yTo = grid ? 436 : 439;
+    const int xFrom = grid ? originX : originX - 2;
+    const int xTo = grid ? gridRight : originX + 3;
+    const int yFrom = grid ? gridTop : groundRow - 3;
+    const int yTo = grid ? groundRow : groundRow + 3;
     surface.setDotted(grid);
 
     // One division is one metre both ways: twelve rows, eleven columns.
-    for (int y = 436; y >= 40; y -= 36)
+    for (int y = groundRow; y >= gridTop; y -= metre)
         surface.line(xFrom, y, xTo, y, colour);
-    for (int x = 30; x <= 390; x += 36)
+    for (int x = originX; x <= gridRight; x += metre)
         surface.line(x, yFrom, x, yTo, colour);
 
     surface.setDotted(false);
-    surface.line(30, 436, 402, 436, colour);
-    surface.line(394, 440, 402, 436, colour);
-    surface.line(394, 432, 402, 436, colour);
+    surface.line(originX, groundRow, xAxisEnd, groundRow, colour);
+    surface.line(xAxisEnd - 8, groundRow + 4, xAxisEnd, groundRow, colour);
+    surface.line(xAxisEnd - 8, groundRow - 4, xAxisEnd, groundRow, colour);
 
-    surface.line(30, 20, 30, 436, colour);
-    surface.line(30, 20, 34, 28, colour);
-    surface.line(30, 20, 26, 28, colour);
+    surface.line(originX, yAxisEnd, originX, groundRow, colour);
+    surface.line(originX, yAxisEnd, originX + 4, yAxisEnd + 8, colour);
+    surface.line(originX, yAxisEnd, originX - 4, yAxisEnd + 8, colour);
 }
 
 } // namespace scene

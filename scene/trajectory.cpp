@@ -1,5 +1,6 @@
 #include "scene/trajectory.h"
 
+#include "scene/scenegeometry.h"
 #include "sim/simstate.h"
 #include "ui/picturesurface.h"
 
@@ -7,10 +8,11 @@ namespace scene {
 
 void tracetraj(PictureSurface& surface, sim::SimulationState& state, QColor colour)
 {
-    const float xn = 30.0f + 36.0f * state.posX;
-    float yn = float(16.0 + (420.0 - 36.0 * state.posY));
-    if (yn > 436.0f)
-        yn = 436.0f;
+    const float xn = sceneX(state.posX);
+    // The trajectory never goes below the ground row.
+    float yn = float(pictureHalf + imageTopFor(state.posY));
+    if (yn > float(groundRow))
+        yn = float(groundRow);
     if (state.trajectoryStarted)
         surface.line(state.trajPrevX, state.trajPrevY, xn, yn, colour);
     else

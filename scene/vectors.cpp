@@ -30,9 +30,7 @@ void drawVector(PictureSurface& surface, const SceneVector& v, QColor colour)
 
 QPointF centreOfInertia(const sim::SimulationState& state)
 {
-    const float x = 30.0f + 36.0f * state.posX;
-    const double y = 436.0 - 36.0 * state.posY;
-    return {x, y};
+    return {sceneX(state.posX), sceneY(state.posY)};
 }
 
 std::optional<SceneVector> velocityVector(const sim::SimulationState& state, const VectorSettings& settings)

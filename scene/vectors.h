@@ -4,6 +4,7 @@
 // from v(t + Dt/2) and -v(t - Dt/2).
 
 #include "scene/scenegeometry.h"
+#include "scene/swatches.h"
 #include "sim/simstate.h"
 
 #include <QPointF>
@@ -16,9 +17,9 @@ namespace scene {
 // What the Vecteurs panel and the chronophotography field set.
 struct VectorSettings {
     bool timerRunning = false;
-    int velocityScale = 20;        // units per m·s-1: 50 - VScroll1 value
-    int accelerationScale = 20;    // units per m·s-2: 50 - VScroll4 value
-    int weightScale = 30;          // units per N (per 10 000 N for the rocher): 100 - VScroll3 value
+    int velocityScale = 20;        // units per m·s-1: vectorScaleFor(VScroll1 value)
+    int accelerationScale = 20;    // units per m·s-2: vectorScaleFor(VScroll4 value)
+    int weightScale = 30;          // units per N (per 10 000 N for the rocher): weightScaleFor(VScroll3 value)
     int intervalSpin = 6;          // UpDown1 value: Dt = value / 10 s
     double chronoIntervalMs = 300; // the number typed in the chrono field
     Swatches swatches = defaultSwatches();

@@ -1,17 +1,15 @@
 #include "sim/bounce.h"
 
-#include "sim/initialconditions.h"
-
 #include <cmath>
 
 namespace sim {
 
-BounceState startBounce(float imageLeft, float imageTop, float initialVelocityX, float initialVelocityY,
+BounceState startBounce(float positionX, float positionY, float initialVelocityX, float initialVelocityY,
                         float g, float simTime)
 {
     BounceState b;
-    b.bouncePositionX = x0ForLeft(imageLeft);
-    b.bouncePositionY = y0ForTop(imageTop);
+    b.bouncePositionX = positionX;
+    b.bouncePositionY = positionY;
     b.bounceVelocityX = restitution * initialVelocityX;
     b.bounceVelocityY = -(restitution * (initialVelocityY - g * simTime));
     b.bounceTime = simTime;
@@ -30,11 +28,11 @@ double bounceY(const BounceState& b, float g, float simTime)
     return (-0.5 * g) * std::pow(double(tau), 2.0) + double(tau) * b.bounceVelocityY + b.bouncePositionY;
 }
 
-bool bounceAgain(BounceState& b, float imageLeft, float imageTop, float g, float simTime)
+bool bounceAgain(BounceState& b, float positionX, float positionY, float g, float simTime)
 {
     const float tau = simTime - b.bounceTime;
-    b.bouncePositionX = x0ForLeft(imageLeft);
-    b.bouncePositionY = y0ForTop(imageTop);
+    b.bouncePositionX = positionX;
+    b.bouncePositionY = positionY;
     b.bounceVelocityX = restitution * b.bounceVelocityX;
     b.bounceVelocityY = -(restitution * (b.bounceVelocityY - g * tau));
     b.bounceTime = simTime;

@@ -5,6 +5,10 @@
 
 namespace sim {
 
+// Who moves the projectile: the free flight, the tick of the ball's first
+// contact (its bounce starts at the next tick), or the bounce.
+enum class BouncePhase { FreeFlight, Touched, Bouncing };
+
 constexpr float restitution = 0.7f;
 constexpr float bounceEndSpeed = 2.0f;
 
@@ -17,9 +21,10 @@ struct BounceState {
     float bounceTime = 0;
 };
 
-// The first contact: the ball left on the ground by the previous tick (image
-// Left and Top), its launch velocity and the date already advanced.
-BounceState startBounce(float imageLeft, float imageTop, float initialVelocityX, float initialVelocityY,
+// The first contact: where the ball was left on the ground by the previous
+// tick (m, read back from its picture), its launch velocity and the date
+// already advanced.
+BounceState startBounce(float positionX, float positionY, float initialVelocityX, float initialVelocityY,
                         float g, float simTime);
 
 // The extra date step taken at the start of the bounce: 0.04 s, or 0.02 s in
@@ -30,7 +35,8 @@ inline float firstBounceExtraStep(bool slowMotion) { return slowMotion ? 0.02f :
 float bounceX(const BounceState& b, float simTime);
 double bounceY(const BounceState& b, float g, float simTime);
 
-// A further contact at simTime; returns true when the bounce dies out.
-bool bounceAgain(BounceState& b, float imageLeft, float imageTop, float g, float simTime);
+// A further contact at simTime, the ball at (positionX, positionY) m;
+// returns true when the bounce dies out.
+bool bounceAgain(BounceState& b, float positionX, float positionY, float g, float simTime);
 
 } // namespace sim

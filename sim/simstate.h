@@ -3,6 +3,7 @@
 // reference to whoever draws or advances it.
 
 #include "sim/bounce.h"
+#include "sim/chronophotography.h"
 
 namespace sim {
 
@@ -20,7 +21,7 @@ struct SimulationState {
     float timeStep = 0.04f;
     float posX = 0;
     double posY = 0;            // may dip below 0 on the tick that crosses the ground
-    int bounceActive = 0;       // 0 free flight, 1 just touched the ground, 2 bouncing
+    BouncePhase bounceActive = BouncePhase::FreeFlight;
     BounceState bounce;
 
     // The projectile picture's top-left corner on the scene, in pixels.
@@ -33,10 +34,8 @@ struct SimulationState {
     float trajPrevY = 0;
     bool sceneClean = true;
 
-    // Chronophotography.
-    int chronoActive = 0;
-    float nextPhotoTime = 0;
-    int photoThisTick = 0;
+    Chronophotography chrono;
+    // The vectors of this tick are drawn for a photograph.
     bool photoVectorMode = false;
 };
 
@@ -49,7 +48,7 @@ struct Velocity {
 
 inline Velocity velocityAt(const SimulationState& s, float date)
 {
-    if (s.bounceActive == 2)
+    if (s.bounceActive == BouncePhase::Bouncing)
         return {s.bounce.bounceVelocityX, s.bounce.bounceVelocityY - s.gravityField * (date - s.bounce.bounceTime)};
     return {s.initialVelocityX, s.initialVelocityY - s.gravityField * date};
 }

@@ -75,9 +75,9 @@ void TestAnimation::initTestCase()
     {
         WindowFixture f;
         FeuilleP& w = f.w();
-        WindowFixture::enter(w.Text1, QStringLiteral("10"));
-        WindowFixture::enter(w.Text3, QStringLiteral("20"));
-        WindowFixture::enter(w.Text4, QStringLiteral("5"));
+        WindowFixture::enter(w.ui().Text1, QStringLiteral("10"));
+        WindowFixture::enter(w.ui().Text3, QStringLiteral("20"));
+        WindowFixture::enter(w.ui().Text4, QStringLiteral("5"));
         w.command16_Click();
         stopped = !w.timerRunning() && f.sound.beeps() == 1 && w.state().simTime == 0.0f
             && w.state().imageLeft == 374.0f;
@@ -105,14 +105,14 @@ void TestAnimation::dateStep()
     QFETCH(QString, shown);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.speed->setChecked(slow);
+    w.ui().speed->setChecked(slow);
     w.command15_Click();
     QVERIFY(w.timerRunning());
     for (int i = 0; i < ticks; ++i)
         w.Timer1_Timer();
     QVERIFY(std::fabs(w.state().simTime - date) < 1e-5f);
     if (!shown.isEmpty())
-        QCOMPARE(w.Label3->text(), shown);
+        QCOMPARE(w.ui().Label3->text(), shown);
 }
 
 void TestAnimation::landing_data()
@@ -146,23 +146,23 @@ void TestAnimation::landing()
     QFETCH(QString, sound);
     WindowFixture f;
     FeuilleP& w = f.w();
-    choose(w.Combo1, place, w, &FeuilleP::Combo1_Click);
-    choose(w.Combo2, projectile, w, &FeuilleP::Combo2_Click);
-    w.Check4->setChecked(false);
-    w.Check8->setChecked(true);
+    choose(w.ui().Combo1, place, w, &FeuilleP::Combo1_Click);
+    choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    w.ui().Check4->setChecked(false);
+    w.ui().Check8->setChecked(true);
 
     w.command15_Click();
-    QVERIFY(w.projectile->isHidden());
+    QVERIFY(w.ui().projectile->isHidden());
     QCOMPARE(runToTheEnd(w), ticks);
 
     QVERIFY(!w.timerRunning());
-    QCOMPARE(w.Label3->text(), date);
-    QCOMPARE(w.Label1->text(), coordinates);
+    QCOMPARE(w.ui().Label3->text(), date);
+    QCOMPARE(w.ui().Label1->text(), coordinates);
     QCOMPARE(w.state().imageTop, 420.0f);
-    QCOMPARE(w.projectile->y(), 420);
+    QCOMPARE(w.ui().projectile->y(), 420);
     QCOMPARE(w.state().simTime, 0.0f);
-    QVERIFY(!w.Check8->isChecked());
-    QVERIFY(!w.projectile->isHidden());
+    QVERIFY(!w.ui().Check8->isChecked());
+    QVERIFY(!w.ui().projectile->isHidden());
     if (sound.isEmpty())
         QVERIFY(f.sound.played().empty());
     else
@@ -171,7 +171,7 @@ void TestAnimation::landing()
     // A new flight starts again from the initial position.
     w.command15_Click();
     w.Timer1_Timer();
-    QCOMPARE(w.Label3->text(), dateText("0,04"));
+    QCOMPARE(w.ui().Label3->text(), dateText("0,04"));
 }
 
 void TestAnimation::pauseAndStep()
@@ -184,26 +184,26 @@ void TestAnimation::pauseAndStep()
 
     w.command16_Click();
     QVERIFY(!w.timerRunning());
-    QCOMPARE(w.Label3->text(), dateText("0,20"));
+    QCOMPARE(w.ui().Label3->text(), dateText("0,20"));
 
     w.command16_Click();
     QVERIFY(!w.timerRunning());
-    QCOMPARE(w.Label3->text(), dateText("0,24"));
+    QCOMPARE(w.ui().Label3->text(), dateText("0,24"));
     w.command16_Click();
-    QCOMPARE(w.Label3->text(), dateText("0,28"));
+    QCOMPARE(w.ui().Label3->text(), dateText("0,28"));
     QVERIFY(!w.timerRunning());
 
     w.command15_Click();
     QVERIFY(w.timerRunning());
     w.Timer1_Timer();
-    QCOMPARE(w.Label3->text(), dateText("0,32"));
+    QCOMPARE(w.ui().Label3->text(), dateText("0,32"));
 }
 
 void TestAnimation::stopGoesBackToTheStart()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    WindowFixture::enter(w.Text1, QStringLiteral("2"));
+    WindowFixture::enter(w.ui().Text1, QStringLiteral("2"));
     w.command15_Click();
     for (int i = 0; i < 10; ++i)
         w.Timer1_Timer();
@@ -212,9 +212,9 @@ void TestAnimation::stopGoesBackToTheStart()
     QCOMPARE(w.state().simTime, 0.0f);
     QCOMPARE(w.state().imageLeft, 86.0f);
     QCOMPARE(w.state().imageTop, 420.0f);
-    QVERIFY(!w.projectile->isHidden());
-    QCOMPARE(w.Label3->text(), dateText("0,00"));
-    QCOMPARE(w.Label1->text(), QStringLiteral("Coordonnées : x = 2,00 m ; y = 0,00 m. "));
+    QVERIFY(!w.ui().projectile->isHidden());
+    QCOMPARE(w.ui().Label3->text(), dateText("0,00"));
+    QCOMPARE(w.ui().Label1->text(), QStringLiteral("Coordonnées : x = 2,00 m ; y = 0,00 m. "));
 }
 
 // The reset does not stop a running clock: the flight starts again from
@@ -232,10 +232,10 @@ void TestAnimation::resetDuringAFlight()
     QVERIFY(w.timerRunning());
     QCOMPARE(w.state().simTime, 0.0f);
     QCOMPARE(w.state().imageTop, 420.0f);
-    QCOMPARE(w.Label3->text(), dateText("0,00"));
+    QCOMPARE(w.ui().Label3->text(), dateText("0,00"));
 
     w.Timer1_Timer();
-    QCOMPARE(w.Label3->text(), dateText("0,04"));
+    QCOMPARE(w.ui().Label3->text(), dateText("0,04"));
 }
 
 void TestAnimation::leavingTheScene_data()
@@ -255,12 +255,12 @@ void TestAnimation::leavingTheScene()
     QFETCH(int, projectile);
     WindowFixture f;
     FeuilleP& w = f.w();
-    choose(w.Combo2, projectile, w, &FeuilleP::Combo2_Click);
-    WindowFixture::enter(w.Text1, QStringLiteral("10"));
-    WindowFixture::enter(w.Text3, QStringLiteral("20"));
-    WindowFixture::enter(w.Text4, QStringLiteral("5"));
-    w.Check4->setChecked(stopAtTheEdge);
-    w.Check8->setChecked(true);
+    choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    WindowFixture::enter(w.ui().Text1, QStringLiteral("10"));
+    WindowFixture::enter(w.ui().Text3, QStringLiteral("20"));
+    WindowFixture::enter(w.ui().Text4, QStringLiteral("5"));
+    w.ui().Check4->setChecked(stopAtTheEdge);
+    w.ui().Check8->setChecked(true);
 
     w.command15_Click();
     w.Timer1_Timer();
@@ -270,9 +270,9 @@ void TestAnimation::leavingTheScene()
         QCOMPARE(w.state().simTime, 0.0f);
         QCOMPARE(w.state().imageLeft, 374.0f);
         QCOMPARE(w.state().imageTop, 420.0f);
-        QCOMPARE(w.Label3->text(), dateText("0,00"));
-        QVERIFY(!w.projectile->isHidden());
-        QVERIFY(!w.Check8->isChecked());
+        QCOMPARE(w.ui().Label3->text(), dateText("0,00"));
+        QVERIFY(!w.ui().projectile->isHidden());
+        QVERIFY(!w.ui().Check8->isChecked());
         QVERIFY(!w.state().trajectoryStarted);
         return;
     }
@@ -280,7 +280,7 @@ void TestAnimation::leavingTheScene()
     QVERIFY(w.state().imageLeft > 400.0f);
     runToTheEnd(w);
     QCOMPARE(f.sound.beeps(), 0);
-    QCOMPARE(w.Label3->text(), dateText("0,36"));
+    QCOMPARE(w.ui().Label3->text(), dateText("0,36"));
     QVERIFY(w.state().imageLeft > 600.0f);
 }
 
@@ -303,11 +303,11 @@ void TestAnimation::shownOrdinateNeverNegative()
     QFETCH(QString, alpha);
     WindowFixture f;
     FeuilleP& w = f.w();
-    choose(w.Combo2, projectile, w, &FeuilleP::Combo2_Click);
-    WindowFixture::enter(w.Text2, y0);
-    WindowFixture::enter(w.Text3, QStringLiteral("10"));
-    WindowFixture::enter(w.Text4, alpha);
-    w.Check4->setChecked(false);
+    choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    WindowFixture::enter(w.ui().Text2, y0);
+    WindowFixture::enter(w.ui().Text3, QStringLiteral("10"));
+    WindowFixture::enter(w.ui().Text4, alpha);
+    w.ui().Check4->setChecked(false);
     w.command15_Click();
     int ticks = 0;
     bool crossedBelow = false;
@@ -315,13 +315,13 @@ void TestAnimation::shownOrdinateNeverNegative()
         w.Timer1_Timer();
         ++ticks;
         crossedBelow = crossedBelow || w.state().posY < 0;
-        const QString y = shownOrdinate(w.Label1);
-        QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.Label1->text()));
+        const QString y = shownOrdinate(w.ui().Label1);
+        QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.ui().Label1->text()));
         QVERIFY(w.state().imageTop <= 420.0f);
-        QVERIFY(w.projectile->y() <= 420);
+        QVERIFY(w.ui().projectile->y() <= 420);
     }
     QVERIFY(!w.timerRunning());
-    QCOMPARE(shownOrdinate(w.Label1), QStringLiteral("0,00"));
+    QCOMPARE(shownOrdinate(w.ui().Label1), QStringLiteral("0,00"));
     if (projectile == 2)
         QVERIFY2(crossedBelow, "the ball's landing tick computes a negative ordinate");
 }
@@ -331,13 +331,13 @@ void TestAnimation::nothingToThrow()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    WindowFixture::enter(w.Text3, QStringLiteral("0"));
+    WindowFixture::enter(w.ui().Text3, QStringLiteral("0"));
     w.command15_Click();
     QVERIFY(!w.timerRunning());
-    QVERIFY(!w.projectile->isHidden());
+    QVERIFY(!w.ui().projectile->isHidden());
     QCOMPARE(w.state().simTime, 0.0f);
 
-    WindowFixture::enter(w.Text2, QStringLiteral("3"));
+    WindowFixture::enter(w.ui().Text2, QStringLiteral("3"));
     w.command15_Click();
     QVERIFY(w.timerRunning());
 }

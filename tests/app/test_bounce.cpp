@@ -66,25 +66,25 @@ void TestBounce::firstContactStartsTheBounce()
     QFETCH(float, extraStep);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.speed->setChecked(slowMotion);
+    w.ui().speed->setChecked(slowMotion);
     w.command15_Click();
-    for (int i = 0; i < tickLimit && w.state().bounceActive == 0; ++i)
+    for (int i = 0; i < tickLimit && w.state().bounceActive == sim::BouncePhase::FreeFlight; ++i)
         w.Timer1_Timer();
 
     // The landing of v0 = 15 m/s at 77° on Terre is at 2 x 14.615 / 9.8 s.
     const float contactDate = w.state().simTime;
-    QCOMPARE(w.state().bounceActive, 1);
+    QCOMPARE(w.state().bounceActive, sim::BouncePhase::Touched);
     QVERIFY2(contactDate > 2.9827f && contactDate < 2.9829f + tickStep, qPrintable(QString::number(contactDate)));
     QCOMPARE(w.state().imageTop, 420.0f);
     QCOMPARE(f.sound.played().size(), size_t(1));
     QVERIFY(w.timerRunning());
 
     w.Timer1_Timer();
-    QCOMPARE(w.state().bounceActive, 2);
+    QCOMPARE(w.state().bounceActive, sim::BouncePhase::Bouncing);
     QVERIFY(qAbs(w.state().bounce.bounceTime - (contactDate + tickStep)) < 1e-5f);
     QVERIFY2(qAbs(w.state().simTime - (contactDate + tickStep + extraStep)) < 1e-5f,
              qPrintable(QString::number(w.state().simTime)));
-    QCOMPARE(w.Label3->text(), QStringLiteral(" Date: t = %1 s.")
+    QCOMPARE(w.ui().Label3->text(), QStringLiteral(" Date: t = %1 s.")
                                    .arg(QString::number(w.state().simTime, 'f', 2).replace(QLatin1Char('.'),
                                                                                           QLatin1Char(','))));
     QVERIFY(w.state().imageTop < 420.0f);
@@ -104,9 +104,9 @@ void TestBounce::eachContactSounds()
     QFETCH(bool, audible);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Combo1->setCurrentIndex(place);
+    w.ui().Combo1->setCurrentIndex(place);
     w.Combo1_Click();
-    w.Check4->setChecked(false);
+    w.ui().Check4->setChecked(false);
     QVERIFY(f.sound.opened().endsWith(QStringLiteral("bam.wav")));
 
     w.command15_Click();
@@ -138,17 +138,17 @@ void TestBounce::neverBelowTheGround()
     QFETCH(bool, slowMotion);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check4->setChecked(false);
-    w.speed->setChecked(slowMotion);
+    w.ui().Check4->setChecked(false);
+    w.ui().speed->setChecked(slowMotion);
     w.command15_Click();
     bool bounced = false;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         w.Timer1_Timer();
-        bounced = bounced || w.state().bounceActive == 2;
-        const QString y = shownOrdinate(w.Label1);
-        QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.Label1->text()));
+        bounced = bounced || w.state().bounceActive == sim::BouncePhase::Bouncing;
+        const QString y = shownOrdinate(w.ui().Label1);
+        QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.ui().Label1->text()));
         QVERIFY2(w.state().imageTop <= 420.0f, qPrintable(QString::number(w.state().imageTop)));
-        QVERIFY(w.projectile->y() <= 420);
+        QVERIFY(w.ui().projectile->y() <= 420);
     }
     QVERIFY(bounced);
     QVERIFY(!w.timerRunning());
@@ -158,10 +158,10 @@ void TestBounce::arcsShrinkUntilRest()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check4->setChecked(false);
-    w.Check8->setChecked(true);
+    w.ui().Check4->setChecked(false);
+    w.ui().Check8->setChecked(true);
     w.command15_Click();
-    QVERIFY(w.projectile->isHidden());
+    QVERIFY(w.ui().projectile->isHidden());
 
     std::vector<Arc> arcs(1, Arc{0, w.state().initialVelocityX});
     std::vector<float> upwardSpeeds;
@@ -174,7 +174,7 @@ void TestBounce::arcsShrinkUntilRest()
             arcs.push_back(Arc{0, s.bounce.bounceVelocityX});
         } else {
             arcs.back().apex = std::max(arcs.back().apex, s.posY);
-            if (s.bounceActive == 2)
+            if (s.bounceActive == sim::BouncePhase::Bouncing)
                 arcs.back().velocityX = s.bounce.bounceVelocityX;
         }
     }
@@ -182,15 +182,15 @@ void TestBounce::arcsShrinkUntilRest()
     // At rest on the ground, the flight over.
     const sim::SimulationState& s = w.state();
     QVERIFY(!w.timerRunning());
-    QCOMPARE(s.bounceActive, 0);
+    QCOMPARE(s.bounceActive, sim::BouncePhase::FreeFlight);
     QCOMPARE(s.simTime, 0.0f);
-    QCOMPARE(s.chronoActive, 0);
-    QVERIFY(!w.Check8->isChecked());
-    QVERIFY(!w.projectile->isHidden());
-    QCOMPARE(w.projectile->y(), 420);
-    QCOMPARE(w.ombre->x(), w.projectile->x());
-    QVERIFY(w.Command3->isEnabled());
-    QVERIFY(w.Command5->isEnabled());
+    QCOMPARE(s.chrono.chronoActive, 0);
+    QVERIFY(!w.ui().Check8->isChecked());
+    QVERIFY(!w.ui().projectile->isHidden());
+    QCOMPARE(w.ui().projectile->y(), 420);
+    QCOMPARE(w.ui().ombre->x(), w.ui().projectile->x());
+    QVERIFY(w.ui().Command3->isEnabled());
+    QVERIFY(w.ui().Command5->isEnabled());
 
     // The launch arc (10,9 m high), then arcs each about 0.7² as high and 0.7
     // times as fast. The ball's speed is read on the tick after the contact,
@@ -219,12 +219,12 @@ void TestBounce::leavingTheSceneWhileBouncing()
     // right edge (Left 400).
     WindowFixture f;
     FeuilleP& w = f.w();
-    QVERIFY(w.Check4->isChecked());
-    w.Check8->setChecked(true);
+    QVERIFY(w.ui().Check4->isChecked());
+    w.ui().Check8->setChecked(true);
     w.command15_Click();
 
     float lastLeft = 0;
-    int lastBounceActive = 0;
+    sim::BouncePhase lastBounceActive = sim::BouncePhase::FreeFlight;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         lastLeft = w.state().imageLeft;
         lastBounceActive = w.state().bounceActive;
@@ -234,7 +234,7 @@ void TestBounce::leavingTheSceneWhileBouncing()
 
     QVERIFY(!w.timerRunning());
     QCOMPARE(f.sound.beeps(), 1);
-    QCOMPARE(lastBounceActive, 2);
+    QCOMPARE(lastBounceActive, sim::BouncePhase::Bouncing);
     // The ball moves 3.4 pixels per tick on its first bounce: it left on the
     // first tick past 400.
     QVERIFY2(lastLeft <= 400.0f && lastLeft > 396.0f, qPrintable(QString::number(lastLeft)));
@@ -243,11 +243,11 @@ void TestBounce::leavingTheSceneWhileBouncing()
     // Back at the initial position.
     const sim::SimulationState& s = w.state();
     QCOMPARE(s.simTime, 0.0f);
-    QCOMPARE(s.bounceActive, 0);
+    QCOMPARE(s.bounceActive, sim::BouncePhase::FreeFlight);
     QCOMPARE(s.imageLeft, 14.0f);
     QCOMPARE(s.imageTop, 420.0f);
-    QVERIFY(!w.projectile->isHidden());
-    QVERIFY(!w.Check8->isChecked());
+    QVERIFY(!w.ui().projectile->isHidden());
+    QVERIFY(!w.ui().Check8->isChecked());
     QVERIFY(!s.trajectoryStarted);
 }
 

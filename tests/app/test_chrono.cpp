@@ -62,7 +62,7 @@ QPoint imageCorner(FeuilleP& w)
 // The scene with the frame switched off, to compare photographs with.
 QImage sceneWithoutFrame(FeuilleP& w)
 {
-    w.Check1->setChecked(false);
+    w.ui().Check1->setChecked(false);
     w.retico();
     return w.sceneSurface().canvas().copy();
 }
@@ -72,7 +72,7 @@ void tickToNextPhotograph(FeuilleP& w)
 {
     for (int i = 0; i < tickLimit; ++i) {
         w.Timer1_Timer();
-        if (w.state().photoThisTick == 1)
+        if (w.state().chrono.photoThisTick == 1)
             return;
     }
     QFAIL("no photograph");
@@ -117,13 +117,13 @@ void TestChrono::warning()
     QFETCH(bool, warns);
     WindowFixture f;
     FeuilleP& w = f.w();
-    QCOMPARE(w.chrono->text(), QStringLiteral("300"));
-    w.UpDown1->setValue(spin);
-    w.Check9->setChecked(keepVectors);
-    w.Check6->setChecked(variation);
+    QCOMPARE(w.ui().chrono->text(), QStringLiteral("300"));
+    w.ui().UpDown1->setValue(spin);
+    w.ui().Check9->setChecked(keepVectors);
+    w.ui().Check6->setChecked(variation);
     w.command12_Click();
 
-    QCOMPARE(w.state().chronoActive, 1);
+    QCOMPARE(w.state().chrono.chronoActive, 1);
     if (!warns) {
         QVERIFY(f.dialogs.shown().empty());
         return;
@@ -147,17 +147,17 @@ void TestChrono::switchingOnStartsTheAnimation()
     const QPoint start = imageCorner(w);
     w.command12_Click();
     QVERIFY(w.timerRunning());
-    QVERIFY(w.projectile->isHidden());
-    QCOMPARE(w.state().nextPhotoTime, 0.0f);
+    QVERIFY(w.ui().projectile->isHidden());
+    QCOMPARE(w.state().chrono.nextPhotoTime, 0.0f);
 
     // The first tick is a photo instant: the date goes back to 0 and the
     // picture is taken where the projectile stands.
     w.Timer1_Timer();
-    QCOMPARE(w.state().photoThisTick, 1);
+    QCOMPARE(w.state().chrono.photoThisTick, 1);
     QCOMPARE(w.state().simTime, 0.0f);
     QCOMPARE(imageCorner(w), start);
     QVERIFY(changedUnderPicture(before, w.sceneSurface().background(), start) > 100);
-    QCOMPARE(w.state().nextPhotoTime, 0.3f);
+    QCOMPARE(w.state().chrono.nextPhotoTime, 0.3f);
 }
 
 void TestChrono::intervalField_data()
@@ -179,21 +179,21 @@ void TestChrono::intervalField()
     QFETCH(QString, kept);
     WindowFixture f;
     FeuilleP& w = f.w();
-    WindowFixture::enter(w.chrono, typed);
-    QCOMPARE(w.chrono->text(), kept);
+    WindowFixture::enter(w.ui().chrono, typed);
+    QCOMPARE(w.ui().chrono->text(), kept);
 }
 
 void TestChrono::shortIntervalSlowsTheDate()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    WindowFixture::enter(w.chrono, QStringLiteral("10"));
+    WindowFixture::enter(w.ui().chrono, QStringLiteral("10"));
     w.command12_Click();
     w.Timer1_Timer();
     QCOMPARE(w.state().simTime, 0.0f);
     for (int tick = 1; tick <= 50; ++tick) {
         w.Timer1_Timer();
-        QCOMPARE(w.state().photoThisTick, 1);
+        QCOMPARE(w.state().chrono.photoThisTick, 1);
         QVERIFY2(qAbs(w.state().simTime - 0.01f * tick) < 1e-5f, qPrintable(QString::number(w.state().simTime)));
     }
 }
@@ -205,9 +205,9 @@ void TestChrono::photographBeforeTheGroundIsNotTheLanding()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Combo2->setCurrentIndex(1);
+    w.ui().Combo2->setCurrentIndex(1);
     w.Combo2_Click();
-    WindowFixture::enter(w.chrono, QStringLiteral("10"));
+    WindowFixture::enter(w.ui().chrono, QStringLiteral("10"));
     w.command12_Click();
     double lastHeight = -1;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
@@ -217,8 +217,8 @@ void TestChrono::photographBeforeTheGroundIsNotTheLanding()
     }
     QVERIFY(!w.timerRunning());
     QVERIFY2(lastHeight > 0, "the photograph just before the contact was taken in the air");
-    QCOMPARE(w.Label3->text(), QStringLiteral(" Date: t = 2,98 s."));
-    QVERIFY(w.Label1->text().endsWith(QStringLiteral(" m ; y = 0,00 m. ")));
+    QCOMPARE(w.ui().Label3->text(), QStringLiteral(" Date: t = 2,98 s."));
+    QVERIFY(w.ui().Label1->text().endsWith(QStringLiteral(" m ; y = 0,00 m. ")));
     QVERIFY(qAbs(w.state().posY) < 1e-3);
     QCOMPARE(w.state().imageTop, 420.0f);
 }
@@ -227,20 +227,20 @@ void TestChrono::buttonShowsTheRecording()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    QCOMPARE(w.Label5->text(), QStringLiteral("Activer la chronophotographie"));
-    QCOMPARE(w.command12->toolTip(), QStringLiteral("Chronophotographie"));
+    QCOMPARE(w.ui().Label5->text(), QStringLiteral("Activer la chronophotographie"));
+    QCOMPARE(w.ui().command12->toolTip(), QStringLiteral("Chronophotographie"));
 
     w.command12_Click();
     w.Timer1_Timer();
-    QCOMPARE(w.Label5->text(), QStringLiteral("Arrêter la chronophotographie"));
-    QCOMPARE(w.command12->toolTip(), QStringLiteral("Arrêter la chronophotographie"));
+    QCOMPARE(w.ui().Label5->text(), QStringLiteral("Arrêter la chronophotographie"));
+    QCOMPARE(w.ui().command12->toolTip(), QStringLiteral("Arrêter la chronophotographie"));
 
     // Pausing ends the recording.
     w.command16_Click();
     QVERIFY(!w.timerRunning());
-    QCOMPARE(w.state().chronoActive, 0);
-    QCOMPARE(w.Label5->text(), QStringLiteral("Activer la chronophotographie"));
-    QCOMPARE(w.command12->toolTip(), QStringLiteral("Chronophotographie"));
+    QCOMPARE(w.state().chrono.chronoActive, 0);
+    QCOMPARE(w.ui().Label5->text(), QStringLiteral("Activer la chronophotographie"));
+    QCOMPARE(w.ui().command12->toolTip(), QStringLiteral("Chronophotographie"));
 }
 
 void TestChrono::photographIsBaked()
@@ -267,10 +267,10 @@ void TestChrono::marksInsteadOfPictures()
     // to the ground and through its bounces.
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check1->setChecked(false);
-    w.Check4->setChecked(false);
-    w.Check2->setChecked(true);
-    WindowFixture::enter(w.chrono, QStringLiteral("10"));
+    w.ui().Check1->setChecked(false);
+    w.ui().Check4->setChecked(false);
+    w.ui().Check2->setChecked(true);
+    WindowFixture::enter(w.ui().chrono, QStringLiteral("10"));
     w.retico();
     const QImage bare = w.sceneSurface().canvas().copy();
 
@@ -291,7 +291,7 @@ void TestChrono::marksInsteadOfPictures()
     bool landed = false;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         w.Timer1_Timer();
-        landed = landed || w.state().bounceActive != 0;
+        landed = landed || w.state().bounceActive != sim::BouncePhase::FreeFlight;
     }
     QVERIFY(landed);
     int lowest = 0;
@@ -304,7 +304,7 @@ void TestChrono::newestMarkTakesNewColours()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check2->setChecked(true);
+    w.ui().Check2->setChecked(true);
     w.command12_Click();
     w.Timer1_Timer();
     tickToNextPhotograph(w);
@@ -312,7 +312,7 @@ void TestChrono::newestMarkTakesNewColours()
     // Pause on a tick that is not a photo instant, so that the redraws record
     // nothing more.
     w.Timer1_Timer();
-    QCOMPARE(w.state().photoThisTick, 0);
+    QCOMPARE(w.state().chrono.photoThisTick, 0);
     w.command16_Click();
 
     const QColor oldColour = w.marks().front().colour;
@@ -338,14 +338,14 @@ void TestChrono::eraseRestoresThePhotograph()
     w.command12_Click();
     w.Timer1_Timer();
     const QPoint pictured = imageCorner(w);
-    w.Check2->setChecked(true);
+    w.ui().Check2->setChecked(true);
     tickToNextPhotograph(w);
     QCOMPARE(w.marks().size(), size_t(1));
     w.command16_Click();
     w.retico();
     QVERIFY(pictureShowsAt(w.sceneSurface().canvas(), pictured));
 
-    w.Command13->click();
+    w.ui().Command13->click();
     QVERIFY(w.marks().empty());
     QVERIFY(!pictureShowsAt(w.sceneSurface().canvas(), pictured));
     QCOMPARE(w.sceneSurface().canvas(), bare);

@@ -23,16 +23,16 @@ void TestCopy::copiesWhatTheSceneShows()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.copim->trigger();
+    w.ui().copim->trigger();
     const QImage copied = QApplication::clipboard()->image();
     QCOMPARE(copied.size(), QSize(409, 457));
-    QCOMPARE(w.info->text(), confirmation);
+    QCOMPARE(w.ui().info->text(), confirmation);
     QCOMPARE(QColor(copied.pixel(200, 436)), QColor(Qt::white));
     QCOMPARE(copied.pixel(30, 436), w.scenePicture().pixel(30, 436));
     QVERIFY(copied.pixel(30, 430) != w.sceneSurface().background().pixel(30, 430));
 
-    w.Check1->setChecked(false);
-    w.copim->trigger();
+    w.ui().Check1->setChecked(false);
+    w.ui().copim->trigger();
     QVERIFY(QColor(QApplication::clipboard()->image().pixel(200, 436)) != QColor(Qt::white));
 }
 
@@ -40,12 +40,12 @@ void TestCopy::copiesTheGraph()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check13[1]->setChecked(true);
+    w.ui().Check13[1]->setChecked(true);
     w.Check13_Click(1);
-    w.copigraph->trigger();
+    w.ui().copigraph->trigger();
     QCOMPARE(QApplication::clipboard()->image(), w.liveGraph().picture().convertToFormat(
                                                       QApplication::clipboard()->image().format()));
-    QCOMPARE(w.info->text(), confirmation);
+    QCOMPARE(w.ui().info->text(), confirmation);
 }
 
 QTEST_MAIN(TestCopy)

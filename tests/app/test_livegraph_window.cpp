@@ -24,8 +24,8 @@ const QColor green(0, 128, 0);
 // panel that lie over it.
 QImage graphPicture(FeuilleP& w)
 {
-    QImage image(w.Frame1->size(), QImage::Format_RGB32);
-    w.Frame1->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    QImage image(w.ui().Frame1->size(), QImage::Format_RGB32);
+    w.ui().Frame1->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
     return image;
 }
 
@@ -43,22 +43,22 @@ int curvePixels(const QImage& graph, QColor colour)
 QString checkedBoxes(const FeuilleP& w)
 {
     QString boxes;
-    for (const QCheckBox* box : w.Check13)
+    for (const QCheckBox* box : w.ui().Check13)
         boxes += box->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
     return boxes;
 }
 
 void clickBox(FeuilleP& w, int index)
 {
-    QTest::mouseClick(w.Check13[size_t(index)], Qt::LeftButton, Qt::NoModifier,
-                      w.Check13[size_t(index)]->rect().center());
+    QTest::mouseClick(w.ui().Check13[size_t(index)], Qt::LeftButton, Qt::NoModifier,
+                      w.ui().Check13[size_t(index)]->rect().center());
 }
 
 QString helpOverGraph(FeuilleP& w)
 {
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(w.Frame1, &enter);
-    return w.info->text();
+    QCoreApplication::sendEvent(w.ui().Frame1, &enter);
+    return w.ui().info->text();
 }
 
 } // namespace
@@ -98,7 +98,7 @@ void TestLiveGraphWindow::groupsByClicks()
     for (int index : clicks)
         clickBox(w, index);
     QCOMPARE(checkedBoxes(w), checked);
-    QCOMPARE(w.Command6->isEnabled(), checked.contains(QLatin1Char('1')));
+    QCOMPARE(w.ui().Command6->isEnabled(), checked.contains(QLatin1Char('1')));
 }
 
 void TestLiveGraphWindow::uncheckingTheLastKeepsTheFrame()
@@ -107,12 +107,12 @@ void TestLiveGraphWindow::uncheckingTheLastKeepsTheFrame()
     FeuilleP& w = f.w();
     const QImage blank = graphPicture(w);
     clickBox(w, 1);
-    QVERIFY(w.Command6->isEnabled());
+    QVERIFY(w.ui().Command6->isEnabled());
     const QImage frame = graphPicture(w);
     QVERIFY(frame != blank);
 
     clickBox(w, 1);
-    QVERIFY(!w.Command6->isEnabled());
+    QVERIFY(!w.ui().Command6->isEnabled());
     QCOMPARE(graphPicture(w), frame);
 }
 
@@ -120,12 +120,12 @@ void TestLiveGraphWindow::energiesTracedDuringTheFlight()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    QVERIFY(w.Frame1->width() > 280 && w.Frame1->height() > 200);
-    w.Check4->setChecked(false);
+    QVERIFY(w.ui().Frame1->width() > 280 && w.ui().Frame1->height() > 200);
+    w.ui().Check4->setChecked(false);
     for (int index : {5, 6, 7})
         clickBox(w, index);
-    w.Command6->click();
-    QVERIFY(w.Picture5->isHidden());
+    w.ui().Command6->click();
+    QVERIFY(w.ui().Picture5->isHidden());
 
     w.command15_Click();
     w.Timer1_Timer();
@@ -133,7 +133,7 @@ void TestLiveGraphWindow::energiesTracedDuringTheFlight()
     for (const QColor& colour : {blue, red, green})
         QVERIFY2(curvePixels(graph, colour) < 10, qPrintable(colour.name()));
 
-    for (int i = 0; i < tickLimit && w.state().bounceActive == 0; ++i)
+    for (int i = 0; i < tickLimit && w.state().bounceActive == sim::BouncePhase::FreeFlight; ++i)
         w.Timer1_Timer();
     graph = graphPicture(w);
     // Ec, Ep and Em over the whole flight, 240 units wide at most.
@@ -143,7 +143,7 @@ void TestLiveGraphWindow::energiesTracedDuringTheFlight()
     // Nothing more while the ball bounces.
     for (int i = 0; i < 20; ++i)
         w.Timer1_Timer();
-    QCOMPARE(w.state().bounceActive, 2);
+    QCOMPARE(w.state().bounceActive, sim::BouncePhase::Bouncing);
     QCOMPARE(graphPicture(w), graph);
 }
 
@@ -159,27 +159,27 @@ void TestLiveGraphWindow::buttonsDuringAFlight()
     QFETCH(int, projectile);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Combo2->setCurrentIndex(projectile);
+    w.ui().Combo2->setCurrentIndex(projectile);
     w.Combo2_Click();
-    w.Check4->setChecked(false);
-    QVERIFY(w.Command3->isEnabled());
-    QVERIFY(w.Command5->isEnabled());
+    w.ui().Check4->setChecked(false);
+    QVERIFY(w.ui().Command3->isEnabled());
+    QVERIFY(w.ui().Command5->isEnabled());
     QCOMPARE(helpOverGraph(w), QStringLiteral("Ce graphe peut être agrandi"));
 
     w.command15_Click();
     w.Timer1_Timer();
-    QVERIFY(!w.Command3->isEnabled());
-    QVERIFY(!w.Command5->isEnabled());
+    QVERIFY(!w.ui().Command3->isEnabled());
+    QVERIFY(!w.ui().Command5->isEnabled());
     QCOMPARE(helpOverGraph(w), QStringLiteral("Le graphe est tracé pendant l'animation"));
 
     int ticks = 1;
     for (; ticks < tickLimit && w.timerRunning(); ++ticks) {
         w.Timer1_Timer();
-        QCOMPARE(w.Command3->isEnabled(), !w.timerRunning());
+        QCOMPARE(w.ui().Command3->isEnabled(), !w.timerRunning());
     }
     QVERIFY(ticks > 70);
-    QVERIFY(w.Command3->isEnabled());
-    QVERIFY(w.Command5->isEnabled());
+    QVERIFY(w.ui().Command3->isEnabled());
+    QVERIFY(w.ui().Command5->isEnabled());
     QCOMPARE(helpOverGraph(w), QStringLiteral("Ce graphe peut être agrandi"));
 }
 

@@ -110,27 +110,27 @@ void TestPanels::helpLine()
     FeuilleP& w = f.w();
     QWidget* target = control(w, name);
     QVERIFY(target);
-    w.info->clear();
+    w.ui().info->clear();
     if (byMove)
         sendMouseMove(target);
     else
         sendEnter(target);
-    QCOMPARE(w.info->text(), text);
+    QCOMPARE(w.ui().info->text(), text);
 }
 
 void TestPanels::copyConfirmationStays()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.info->setText(copyConfirmation);
-    sendEnter(w.Command4);
-    QCOMPARE(w.info->text(), copyConfirmation);
-    sendMouseMove(w.Command4);
-    QCOMPARE(w.info->text(), copyConfirmation);
+    w.ui().info->setText(copyConfirmation);
+    sendEnter(w.ui().Command4);
+    QCOMPARE(w.ui().info->text(), copyConfirmation);
+    sendMouseMove(w.ui().Command4);
+    QCOMPARE(w.ui().info->text(), copyConfirmation);
 
-    sendEnter(w.Check4);
-    sendEnter(w.Command4);
-    QCOMPARE(w.info->text(),
+    sendEnter(w.ui().Check4);
+    sendEnter(w.ui().Command4);
+    QCOMPARE(w.ui().info->text(),
              QStringLiteral("Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint..."));
 }
 
@@ -152,9 +152,9 @@ void TestPanels::cancelledColourChangesNothing()
     // A paused flight with its trajectory, frame and vectors on the scene.
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check5->setChecked(true);
-    w.Check12->setChecked(true);
-    w.Check8->setChecked(true);
+    w.ui().Check5->setChecked(true);
+    w.ui().Check12->setChecked(true);
+    w.ui().Check8->setChecked(true);
     w.command15_Click();
     for (int i = 0; i < 5; ++i)
         w.Timer1_Timer();
@@ -163,7 +163,7 @@ void TestPanels::cancelledColourChangesNothing()
 
     w.Label4_Click(swatch);
     QCOMPARE(f.dialogs.lastInitialColour(), std::optional<QColor>(colour));
-    QCOMPARE(swatchShown(w.Label4[size_t(swatch)]), colour);
+    QCOMPARE(swatchShown(w.ui().Label4[size_t(swatch)]), colour);
     QCOMPARE(w.sceneSurface().canvas(), before);
 }
 
@@ -173,7 +173,7 @@ void TestPanels::trajectoryColourForNextSegments()
     FeuilleP& w = f.w();
     const QColor yellow(255, 255, 0);
     const QColor chosen(0, 128, 255);
-    w.Check8->setChecked(true);
+    w.ui().Check8->setChecked(true);
     w.command15_Click();
     for (int i = 0; i < 5; ++i)
         w.Timer1_Timer();
@@ -183,7 +183,7 @@ void TestPanels::trajectoryColourForNextSegments()
 
     f.dialogs.queueColour(chosen);
     w.Label4_Click(5);
-    QCOMPARE(swatchShown(w.Label4[5]), chosen);
+    QCOMPARE(swatchShown(w.ui().Label4[5]), chosen);
     w.Timer1_Timer();
 
     // The new segment takes the new colour; those already drawn keep theirs
@@ -202,7 +202,7 @@ void TestPanels::frameColourAtOnce()
     WindowFixture f;
     FeuilleP& w = f.w();
     const QColor chosen(200, 0, 200);
-    QVERIFY(w.Check1->isChecked());
+    QVERIFY(w.ui().Check1->isChecked());
     QCOMPARE(countColour(w.sceneSurface().canvas(), chosen), 0);
 
     f.dialogs.queueColour(chosen);
@@ -214,21 +214,21 @@ void TestPanels::frameColourAtOnce()
     // The dialog opens on the swatch's colour of the moment.
     w.Label4_Click(4);
     QCOMPARE(f.dialogs.lastInitialColour(), std::optional<QColor>(chosen));
-    QCOMPARE(swatchShown(w.Label4[4]), chosen);
+    QCOMPARE(swatchShown(w.ui().Label4[4]), chosen);
 }
 
 void TestPanels::gridNeedsTheFrame()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    QVERIFY(w.Check1->isChecked());
-    QVERIFY(w.Check3->isEnabled());
-    w.Check3->click();
-    QVERIFY(w.Check3->isChecked());
+    QVERIFY(w.ui().Check1->isChecked());
+    QVERIFY(w.ui().Check3->isEnabled());
+    w.ui().Check3->click();
+    QVERIFY(w.ui().Check3->isChecked());
 
-    w.Check1->click();
-    QVERIFY(!w.Check3->isEnabled());
-    QVERIFY(w.Check3->isChecked());
+    w.ui().Check1->click();
+    QVERIFY(!w.ui().Check3->isEnabled());
+    QVERIFY(w.ui().Check3->isChecked());
     // Neither frame nor grid is drawn without the frame option: the axes'
     // rows show the photograph.
     const QImage& scene = w.sceneSurface().canvas();
@@ -238,9 +238,9 @@ void TestPanels::gridNeedsTheFrame()
     for (int y = 20; y < 400; y += 20)
         QCOMPARE(scene.pixel(30, y), photograph.pixel(30, y));
 
-    w.Check1->click();
-    QVERIFY(w.Check3->isEnabled());
-    QVERIFY(w.Check3->isChecked());
+    w.ui().Check1->click();
+    QVERIFY(w.ui().Check3->isEnabled());
+    QVERIFY(w.ui().Check3->isChecked());
 }
 
 QTEST_MAIN(TestPanels)

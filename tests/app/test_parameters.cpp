@@ -16,14 +16,14 @@ namespace {
 
 QLineEdit* field(FeuilleP& w, int index)
 {
-    const std::array<QLineEdit*, 4> fields{w.Text1, w.Text2, w.Text3, w.Text4};
+    const std::array<QLineEdit*, 4> fields{w.ui().Text1, w.ui().Text2, w.ui().Text3, w.ui().Text4};
     return fields[size_t(index)];
 }
 
 // The five actions that need a throw to act upon.
 std::vector<QWidget*> actions(FeuilleP& w)
 {
-    return {w.command15, w.command16, w.command18, w.command12, w.Command14};
+    return {w.ui().command15, w.ui().command16, w.ui().command18, w.ui().command12, w.ui().Command14};
 }
 
 int enabledActions(FeuilleP& w)
@@ -119,20 +119,20 @@ void TestParameters::limits()
     // The reset places the picture from the rounded field, 10,03 giving 375.08.
     QVERIFY(std::fabs(w.state().imageLeft - left) < 0.5f);
     QVERIFY(std::fabs(w.state().imageTop - top) < 0.5f);
-    QCOMPARE(w.projectile->pos(), QPoint(int(left), int(top)));
-    QCOMPARE(w.ombre->x(), int(left));
+    QCOMPARE(w.ui().projectile->pos(), QPoint(int(left), int(top)));
+    QCOMPARE(w.ui().ombre->x(), int(left));
 }
 
 void TestParameters::unreadablePositionKeepsThePreviousOne()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    WindowFixture::enter(w.Text1, QStringLiteral("3"));
-    WindowFixture::enter(w.Text2, QStringLiteral("2"));
-    WindowFixture::enter(w.Text1, QStringLiteral("-"));
-    WindowFixture::enter(w.Text2, QStringLiteral(","));
-    QCOMPARE(w.Text1->text(), QStringLiteral("3,00"));
-    QCOMPARE(w.Text2->text(), QStringLiteral("2,00"));
+    WindowFixture::enter(w.ui().Text1, QStringLiteral("3"));
+    WindowFixture::enter(w.ui().Text2, QStringLiteral("2"));
+    WindowFixture::enter(w.ui().Text1, QStringLiteral("-"));
+    WindowFixture::enter(w.ui().Text2, QStringLiteral(","));
+    QCOMPARE(w.ui().Text1->text(), QStringLiteral("3,00"));
+    QCOMPARE(w.ui().Text2->text(), QStringLiteral("2,00"));
     QCOMPARE(w.state().imageLeft, 122.0f);
     QCOMPARE(w.state().imageTop, 348.0f);
 }
@@ -162,9 +162,9 @@ void TestParameters::enablingOfTheActions()
     FeuilleP& w = f.w();
     w.Form_Activate();
     QCOMPARE(enabledActions(w), 5);
-    WindowFixture::enter(w.Text2, y0);
-    WindowFixture::enter(w.Text3, v0);
-    WindowFixture::enter(w.Text4, alpha);
+    WindowFixture::enter(w.ui().Text2, y0);
+    WindowFixture::enter(w.ui().Text3, v0);
+    WindowFixture::enter(w.ui().Text4, alpha);
     QCOMPARE(enabledActions(w), enabled ? 5 : 0);
 }
 
@@ -174,13 +174,13 @@ void TestParameters::refusedKeyInOrdinateUpdatesTheActions()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    WindowFixture::enter(w.Text4, QStringLiteral("0"));
+    WindowFixture::enter(w.ui().Text4, QStringLiteral("0"));
     QCOMPARE(enabledActions(w), 0);
-    w.Text2->clear();
-    QTest::keyClicks(w.Text2, QStringLiteral("2"));
+    w.ui().Text2->clear();
+    QTest::keyClicks(w.ui().Text2, QStringLiteral("2"));
     QCOMPARE(enabledActions(w), 0);
-    QTest::keyClick(w.Text2, Qt::Key_Minus);
-    QCOMPARE(w.Text2->text(), QStringLiteral("2"));
+    QTest::keyClick(w.ui().Text2, Qt::Key_Minus);
+    QCOMPARE(w.ui().Text2->text(), QStringLiteral("2"));
     QCOMPARE(enabledActions(w), 5);
 }
 
@@ -188,10 +188,10 @@ void TestParameters::enteringAFieldShowsTheFrame()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check1->setChecked(false);
+    w.ui().Check1->setChecked(false);
     QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(w.Text3, &focusIn);
-    QVERIFY(w.Check1->isChecked());
+    QApplication::sendEvent(w.ui().Text3, &focusIn);
+    QVERIFY(w.ui().Check1->isChecked());
 }
 
 void TestParameters::projectileChoice_data()
@@ -216,13 +216,13 @@ void TestParameters::projectileChoice()
     FeuilleP& w = f.w();
     const QString dir = applicationDirectory();
 
-    w.Combo2->setCurrentIndex(1);
+    w.ui().Combo2->setCurrentIndex(1);
     w.Combo2_Click();
     QCOMPARE(f.sound.opened(), dir + QStringLiteral("bim.wav"));
     QCOMPARE(w.state().projectileMass, 0.33f);
-    const QImage stone = w.projectile->pixmap().toImage();
+    const QImage stone = w.ui().projectile->pixmap().toImage();
 
-    w.Combo2->setCurrentIndex(index);
+    w.ui().Combo2->setCurrentIndex(index);
     w.Combo2_Click();
     QCOMPARE(f.sound.opened(), dir + sound);
     QVERIFY(f.sound.isOpen());
@@ -232,9 +232,9 @@ void TestParameters::projectileChoice()
         return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32)
             == QImage(dir + file).convertToFormat(QImage::Format_ARGB32);
     };
-    QVERIFY(sameImage(w.projectile, QStringLiteral("projectile%1.png").arg(index + 1)));
-    QVERIFY(sameImage(w.ombre, QStringLiteral("shadow%1.png").arg(index + 1)));
-    QVERIFY(w.projectile->pixmap().toImage() != stone);
+    QVERIFY(sameImage(w.ui().projectile, QStringLiteral("projectile%1.png").arg(index + 1)));
+    QVERIFY(sameImage(w.ui().ombre, QStringLiteral("shadow%1.png").arg(index + 1)));
+    QVERIFY(w.ui().projectile->pixmap().toImage() != stone);
 }
 
 void TestParameters::placeChoice_data()
@@ -254,9 +254,9 @@ void TestParameters::placeChoice()
     QFETCH(QString, photograph);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Combo1->setCurrentIndex(index == 0 ? 1 : 0);
+    w.ui().Combo1->setCurrentIndex(index == 0 ? 1 : 0);
     w.Combo1_Click();
-    w.Combo1->setCurrentIndex(index);
+    w.ui().Combo1->setCurrentIndex(index);
     w.Combo1_Click();
     QCOMPARE(w.state().gravityField, g);
     QCOMPARE(w.state().placeIndex, index);

@@ -84,7 +84,7 @@ void TestScene::axes()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    QVERIFY(w.Check1->isChecked());
+    QVERIFY(w.ui().Check1->isChecked());
     QCOMPARE(framePixelsOnRow(w, 436, 30, 401), 372);
     QCOMPARE(framePixelsOnColumn(w, 30, 20, 436), 417);
     // The arrow heads, halfway along one of their strokes.
@@ -118,7 +118,7 @@ void TestScene::graduations()
     QFETCH(bool, drawn);
     WindowFixture f;
     FeuilleP& w = f.w();
-    QVERIFY(!w.Check3->isChecked());
+    QVERIFY(!w.ui().Check3->isChecked());
     if (drawn)
         QVERIFY(isFrame(w, point.x(), point.y()));
     else
@@ -130,7 +130,7 @@ void TestScene::dottedGrid()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check3->setChecked(true);
+    w.ui().Check3->setChecked(true);
 
     for (int row : {400, 220, 40}) {
         const int drawn = framePixelsOnRow(w, row, 31, 389);
@@ -148,7 +148,7 @@ void TestScene::dottedGrid()
     // The axes stay solid.
     QCOMPARE(framePixelsOnRow(w, 436, 30, 401), 372);
 
-    w.Check3->setChecked(false);
+    w.ui().Check3->setChecked(false);
     QCOMPARE(framePixelsOnRow(w, 400, 40, 389), 0);
 }
 
@@ -156,15 +156,15 @@ void TestScene::noFrame()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Check3->setChecked(true);
-    w.Check1->setChecked(false);
-    QVERIFY(!w.Check3->isEnabled());
+    w.ui().Check3->setChecked(true);
+    w.ui().Check1->setChecked(false);
+    QVERIFY(!w.ui().Check3->isEnabled());
     QCOMPARE(framePixelsOnRow(w, 436, 50, 402), 0);
     QCOMPARE(framePixelsOnColumn(w, 30, 20, 400), 0);
     QCOMPARE(framePixelsOnRow(w, 400, 31, 389), 0);
 
-    w.Check1->setChecked(true);
-    QVERIFY(w.Check3->isEnabled());
+    w.ui().Check1->setChecked(true);
+    QVERIFY(w.ui().Check3->isEnabled());
     QCOMPARE(framePixelsOnRow(w, 436, 30, 401), 372);
 }
 
@@ -175,7 +175,7 @@ void TestScene::trajectoryIsBaked()
     WindowFixture f;
     FeuilleP& w = f.w();
     QCOMPARE(countOf(canvas(w), yellow), 0);
-    w.Check8->setChecked(true);
+    w.ui().Check8->setChecked(true);
     w.command15_Click();
     for (int i = 0; i < 6; ++i)
         w.Timer1_Timer();
@@ -197,18 +197,18 @@ void TestScene::trajectoryStaysAboveTheGround()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    WindowFixture::enter(w.Text1, QStringLiteral("1"));
-    WindowFixture::enter(w.Text2, QStringLiteral("5"));
-    WindowFixture::enter(w.Text3, QStringLiteral("5"));
-    WindowFixture::enter(w.Text4, QStringLiteral("0"));
-    w.Check8->setChecked(true);
+    WindowFixture::enter(w.ui().Text1, QStringLiteral("1"));
+    WindowFixture::enter(w.ui().Text2, QStringLiteral("5"));
+    WindowFixture::enter(w.ui().Text3, QStringLiteral("5"));
+    WindowFixture::enter(w.ui().Text4, QStringLiteral("0"));
+    w.ui().Check8->setChecked(true);
     w.command15_Click();
     int ticks = 0;
-    while (w.state().bounceActive == 0 && ticks < 200) {
+    while (w.state().bounceActive == sim::BouncePhase::FreeFlight && ticks < 200) {
         w.Timer1_Timer();
         ++ticks;
     }
-    QCOMPARE(w.state().bounceActive, 1);
+    QCOMPARE(w.state().bounceActive, sim::BouncePhase::Touched);
     QVERIFY(w.state().posY < -0.1);
     const QImage& baked = w.sceneSurface().background();
     // Unclamped, the point would be 11 rows below the ground; the segment

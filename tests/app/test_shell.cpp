@@ -134,14 +134,14 @@ void TestShell::welcomeText()
         QStringLiteral("Pour déplacer"), QStringLiteral("Tous les paramètres"), QStringLiteral("Vous pouvez obtenir"),
         QStringLiteral("Pour vous familiariser")};
     WindowFixture f;
-    const QStringList lines = f.w().supertext->toPlainText().split(QLatin1Char('\n'));
+    const QStringList lines = f.w().ui().supertext->toPlainText().split(QLatin1Char('\n'));
     const qsizetype line = lines.indexOf(sentence);
-    QVERIFY2(line >= 0, qPrintable(f.w().supertext->toPlainText()));
+    QVERIFY2(line >= 0, qPrintable(f.w().ui().supertext->toPlainText()));
     QCOMPARE(line, qsizetype(std::find_if(order.begin(), order.end(),
                                           [&](const QString& start) { return sentence.startsWith(start); })
                              - order.begin()));
 
-    QTextCursor cursor(f.w().supertext->document()->findBlockByNumber(int(line)));
+    QTextCursor cursor(f.w().ui().supertext->document()->findBlockByNumber(int(line)));
     cursor.movePosition(QTextCursor::NextCharacter);
     QVERIFY(cursor.charFormat().fontFamilies().toStringList().contains(QStringLiteral("Arial")));
 }
@@ -163,7 +163,7 @@ void TestShell::sizeRule()
     FeuilleP& w = f.w();
     if (!wide) {
         w.resize(700, 500);
-        w.applySizeRule();
+        w.Form_Resize();
         QCOMPARE(w.size(), QSize(700, 500));
         return;
     }

@@ -17,13 +17,13 @@ void TestStartup::defaults()
     WindowFixture f;
     FeuilleP& w = f.w();
     QCOMPARE(w.windowTitle(), QStringLiteral("Tavrel TS"));
-    QCOMPARE(w.Combo1->currentText(), QStringLiteral("Terre"));
-    QCOMPARE(w.Combo2->currentText(), QStringLiteral("ballon (450 g)"));
-    QCOMPARE(w.Text1->text(), QStringLiteral("0,00"));
-    QCOMPARE(w.Text2->text(), QStringLiteral("0,00"));
-    QCOMPARE(w.Text3->text(), QStringLiteral("15,00"));
-    QCOMPARE(w.Text4->text(), QStringLiteral("77,00"));
-    QVERIFY(w.Check1->isChecked());
+    QCOMPARE(w.ui().Combo1->currentText(), QStringLiteral("Terre"));
+    QCOMPARE(w.ui().Combo2->currentText(), QStringLiteral("ballon (450 g)"));
+    QCOMPARE(w.ui().Text1->text(), QStringLiteral("0,00"));
+    QCOMPARE(w.ui().Text2->text(), QStringLiteral("0,00"));
+    QCOMPARE(w.ui().Text3->text(), QStringLiteral("15,00"));
+    QCOMPARE(w.ui().Text4->text(), QStringLiteral("77,00"));
+    QVERIFY(w.ui().Check1->isChecked());
     QVERIFY(!w.failedFatally());
 }
 

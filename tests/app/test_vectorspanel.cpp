@@ -49,7 +49,7 @@ Added addedPixels(const QImage& before, const QImage& after, QColor colour)
 
 QList<QCheckBox*> vectorOptions(FeuilleP& w)
 {
-    return {w.Check5, w.Check6, w.Check7, w.Check14, w.Check12};
+    return {w.ui().Check5, w.ui().Check6, w.ui().Check7, w.ui().Check14, w.ui().Check12};
 }
 
 void setVectorOptions(FeuilleP& w, bool ticked)
@@ -62,9 +62,9 @@ void setVectorOptions(FeuilleP& w, bool ticked)
 // every vector of the tests fits on the scene, even at the largest scales.
 void pausedHorizontalThrow(FeuilleP& w)
 {
-    WindowFixture::enter(w.Text2, QStringLiteral("8"));
-    WindowFixture::enter(w.Text3, QStringLiteral("6"));
-    WindowFixture::enter(w.Text4, QStringLiteral("0"));
+    WindowFixture::enter(w.ui().Text2, QStringLiteral("8"));
+    WindowFixture::enter(w.ui().Text3, QStringLiteral("6"));
+    WindowFixture::enter(w.ui().Text4, QStringLiteral("0"));
     w.command15_Click();
     w.Timer1_Timer();
     w.command16_Click();
@@ -140,13 +140,13 @@ void TestVectorsPanel::intervalLengthensTheVariation()
     FeuilleP& w = f.w();
     pausedHorizontalThrow(w);
     const QImage bare = sceneNow(w);
-    QCOMPARE(w.UpDown1->value(), 6);
-    QCOMPARE(w.Label9->text(), QStringLiteral("600"));
+    QCOMPARE(w.ui().UpDown1->value(), 6);
+    QCOMPARE(w.ui().Label9->text(), QStringLiteral("600"));
 
-    w.Check6->setChecked(true);
+    w.ui().Check6->setChecked(true);
     const Added at600 = addedPixels(bare, sceneNow(w), changeColour);
-    w.UpDown1->stepUp();
-    QCOMPARE(w.Label9->text(), QStringLiteral("700"));
+    w.ui().UpDown1->stepUp();
+    QCOMPARE(w.ui().Label9->text(), QStringLiteral("700"));
     const Added at700 = addedPixels(bare, sceneNow(w), changeColour);
 
     // g x scale x Dt downwards: 9,8 x 20 x 0,6, then 0,1 s longer.
@@ -163,7 +163,7 @@ void TestVectorsPanel::onlyTheWeightBeforeLaunch()
     FeuilleP& w = f.w();
     const QImage bare = sceneNow(w);
     setVectorOptions(w, true);
-    QVERIFY(w.Check7->isEnabled());
+    QVERIFY(w.ui().Check7->isEnabled());
     const QImage ticked = sceneNow(w);
 
     QVERIFY(addedPixels(bare, ticked, weightColour).count > 100);
@@ -202,21 +202,21 @@ void TestVectorsPanel::constructionNeedsTheVariation()
     w.command16_Click();
     const QImage bare = sceneNow(w);
 
-    w.Check6->setChecked(true);
-    QVERIFY(w.Check7->isEnabled());
-    w.Check7->setChecked(true);
+    w.ui().Check6->setChecked(true);
+    QVERIFY(w.ui().Check7->isEnabled());
+    w.ui().Check7->setChecked(true);
     QVERIFY(addedPixels(bare, sceneNow(w), afterColour).count > 0);
 
     // The construction keeps its tick while it cannot be drawn.
-    w.Check6->setChecked(false);
-    QVERIFY(!w.Check7->isEnabled());
-    QVERIFY(w.Check7->isChecked());
+    w.ui().Check6->setChecked(false);
+    QVERIFY(!w.ui().Check7->isEnabled());
+    QVERIFY(w.ui().Check7->isChecked());
     const QImage without = sceneNow(w);
     QCOMPARE(addedPixels(bare, without, afterColour).count, 0);
     QCOMPARE(addedPixels(bare, without, beforeColour).count, 0);
 
-    w.Check6->setChecked(true);
-    QVERIFY(w.Check7->isEnabled());
+    w.ui().Check6->setChecked(true);
+    QVERIFY(w.ui().Check7->isEnabled());
     QVERIFY(addedPixels(bare, sceneNow(w), beforeColour).count > 0);
 }
 
@@ -226,14 +226,14 @@ void TestVectorsPanel::weightLegendFollowsTheProjectile()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    const QImage ball = w.Picture1->grab().toImage();
-    w.Combo2->setCurrentIndex(4);
+    const QImage ball = w.ui().Picture1->grab().toImage();
+    w.ui().Combo2->setCurrentIndex(4);
     w.Combo2_Click();
-    const QImage rock = w.Picture1->grab().toImage();
+    const QImage rock = w.ui().Picture1->grab().toImage();
     QVERIFY(rock != ball);
-    w.Combo2->setCurrentIndex(2);
+    w.ui().Combo2->setCurrentIndex(2);
     w.Combo2_Click();
-    QCOMPARE(w.Picture1->grab().toImage(), ball);
+    QCOMPARE(w.ui().Picture1->grab().toImage(), ball);
 }
 
 QTEST_MAIN(TestVectorsPanel)

@@ -7,6 +7,7 @@
 #include "app/feuillep.h"
 #include "ui/appdir.h"
 #include "ui/dialogservice.h"
+#include "ui/paintedpanel.h"
 #include "ui/soundservice.h"
 
 #include <QDir>

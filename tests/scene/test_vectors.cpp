@@ -88,12 +88,12 @@ void TestVectors::vectors_data()
                                               << p << QPointF();
     sim::SimulationState bounced = flying();
     bounced.simTime = 2;
-    bounced.bounceActive = 2;
+    bounced.bounceActive = sim::BouncePhase::Bouncing;
     bounced.bounce = {0, 0, 1.5f, 6, 1.5f};
     // vy = 6 - 9.8 · 0.5 = 1.1 m·s-1, upwards.
     QTest::addRow("velocity after a bounce") << Vector(velocityVector) << bounced << running(10) << true << p
                                              << QPointF(15, -11);
-    bounced.bounceActive = 1;
+    bounced.bounceActive = sim::BouncePhase::Touched;
     QTest::addRow("just touched the ground") << Vector(velocityVector) << bounced << running(10) << true << p
                                              << QPointF(20, 10 * (g * 2 - 8));
 

@@ -1,6 +1,7 @@
 // The ball's chain of bounces, driven in small date steps the way the
 // animation drives it.
 
+#include "scene/scenegeometry.h"
 #include "sim/bounce.h"
 #include "sim/catalogue.h"
 #include "sim/flight.h"
@@ -37,8 +38,8 @@ Chain throwBall(float g, float v0, float alpha, float step)
     for (;;) {
         t = t + step;
         const double y = sim::freeFlightY(g, v.y, 0.0f, t);
-        left = sim::pixelsPerMetre * sim::freeFlightX(v.x, 0.0f, t) + 14.0f;
-        if (float(420.0 - 36.0 * y) > sim::maxImageTop)
+        left = scene::imageLeftFor(sim::freeFlightX(v.x, 0.0f, t));
+        if (float(scene::imageTopFor(y)) > scene::groundImageTop)
             break;
         chain.parabolas.back().apex = std::max(chain.parabolas.back().apex, y);
     }
@@ -46,14 +47,14 @@ Chain throwBall(float g, float v0, float alpha, float step)
     // The contact is handled on the following step, from the picture left
     // on the ground.
     t = t + step;
-    sim::BounceState b = sim::startBounce(left, sim::maxImageTop, v.x, v.y, g, t);
+    sim::BounceState b = sim::startBounce(scene::xForImageLeft(left), 0.0f, v.x, v.y, g, t);
     chain.parabolas.push_back({0, b.bounceVelocityX, b.bounceVelocityY});
     while (t < 60.0f) {
         t = t + step;
         const double y = sim::bounceY(b, g, t);
-        left = sim::pixelsPerMetre * sim::bounceX(b, t) + 14.0f;
-        if (float(420.0 - 36.0 * y) > sim::maxImageTop) {
-            if (sim::bounceAgain(b, left, sim::maxImageTop, g, t)) {
+        left = scene::imageLeftFor(sim::bounceX(b, t));
+        if (float(scene::imageTopFor(y)) > scene::groundImageTop) {
+            if (sim::bounceAgain(b, scene::xForImageLeft(left), 0.0f, g, t)) {
                 chain.ended = true;
                 chain.endDate = t;
                 return chain;
@@ -126,7 +127,7 @@ void TestBounce::firstContact()
     const float g = 9.8f;
     const sim::VelocityComponents v = sim::voxvoy(15.0f, 77.0f);
     const float t = 3.0f;
-    const sim::BounceState b = sim::startBounce(122.0f, 420.0f, v.x, v.y, g, t);
+    const sim::BounceState b = sim::startBounce(scene::xForImageLeft(122.0f), scene::yForImageTop(420.0f), v.x, v.y, g, t);
     QCOMPARE(b.bouncePositionX, 3.0f);
     QCOMPARE(b.bouncePositionY, 0.0f);
     QCOMPARE(b.bounceVelocityX, 0.7f * v.x);
@@ -156,7 +157,7 @@ void TestBounce::endSpeed()
     b.bounceVelocityY = 3.0f;
     b.bounceVelocityX = 2.0f;
     const float tau = (b.bounceVelocityY + incoming) / g;
-    QCOMPARE(sim::bounceAgain(b, 194.0f, 420.0f, g, tau), ends);
+    QCOMPARE(sim::bounceAgain(b, scene::xForImageLeft(194.0f), scene::yForImageTop(420.0f), g, tau), ends);
     QVERIFY(std::fabs(b.bounceVelocityY - 0.7f * incoming) < 1e-5f);
     QCOMPARE(b.bounceVelocityX, 1.4f);
     QCOMPARE(b.bouncePositionX, 5.0f);

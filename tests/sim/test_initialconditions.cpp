@@ -1,4 +1,4 @@
-// The limits of the four initial conditions and the launch velocity.
+// The limits of v0 and alpha and the launch velocity.
 
 #include "sim/initialconditions.h"
 
@@ -8,62 +8,12 @@
 class TestInitialConditions : public QObject {
     Q_OBJECT
 private slots:
-    void abscissaThroughImage_data();
-    void abscissaThroughImage();
-    void ordinateThroughImage_data();
-    void ordinateThroughImage();
     void speedAndAngle_data();
     void speedAndAngle();
     void velocity_data();
     void velocity();
     void straightDownIsTakenAs270Degrees();
 };
-
-// The fields show two decimals.
-static double hundredths(double value) { return std::round(value * 100.0) / 100.0; }
-
-void TestInitialConditions::abscissaThroughImage_data()
-{
-    QTest::addColumn<float>("x0");
-    QTest::addColumn<float>("left");
-    QTest::addColumn<double>("shown");
-    QTest::newRow("inside") << 5.0f << 194.0f << 5.0;
-    QTest::newRow("beyond the right edge") << 12.0f << 375.0f << 10.03;
-    QTest::newRow("right edge exactly") << 361.0f / 36.0f << 375.0f << 10.03;
-    QTest::newRow("left of the origin") << -1.0f << 0.0f << -0.39;
-    QTest::newRow("left edge exactly") << -14.0f / 36.0f << 0.0f << -0.39;
-}
-
-void TestInitialConditions::abscissaThroughImage()
-{
-    QFETCH(float, x0);
-    QFETCH(float, left);
-    QFETCH(double, shown);
-    const float clamped = sim::clampImageLeft(sim::imageLeftFor(x0));
-    QCOMPARE(clamped, left);
-    QCOMPARE(hundredths(sim::x0ForLeft(clamped)), shown);
-}
-
-void TestInitialConditions::ordinateThroughImage_data()
-{
-    QTest::addColumn<float>("y0");
-    QTest::addColumn<float>("top");
-    QTest::addColumn<double>("shown");
-    QTest::newRow("ground") << 0.0f << 420.0f << 0.0;
-    QTest::newRow("inside") << 2.5f << 330.0f << 2.5;
-    QTest::newRow("above the top") << 20.0f << 0.0f << 11.67;
-    QTest::newRow("below the ground") << -3.0f << 420.0f << 0.0;
-}
-
-void TestInitialConditions::ordinateThroughImage()
-{
-    QFETCH(float, y0);
-    QFETCH(float, top);
-    QFETCH(double, shown);
-    const float clamped = sim::clampImageTop(sim::imageTopFor(y0));
-    QCOMPARE(clamped, top);
-    QCOMPARE(hundredths(sim::y0ForTop(clamped)), shown);
-}
 
 void TestInitialConditions::speedAndAngle_data()
 {

@@ -1,25 +1,27 @@
 // Building the main window's controls, each named as in the window design.
 
-#include "app/feuillep.h"
+#include "app/feuillepui.h"
 
 #include "app/scenepicture.h"
 #include "graphs/choicepanel.h"
 #include "scene/chronopanel.h"
 #include "scene/parameterspanel.h"
+#include "scene/scenegeometry.h"
 #include "scene/tabstripwidget.h"
 #include "scene/vectorlegends.h"
 #include "sim/catalogue.h"
 #include "ui/appdir.h"
 #include "ui/paintedpanel.h"
 
+#include "ui/updown.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
-#include "ui/updown.h"
-#include <QPainter>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
@@ -44,53 +46,63 @@ QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& pic
     return button;
 }
 
-} // namespace
-
-QPixmap FeuilleP::dataPixmap(const QString& file) const
+QPixmap dataPixmap(const QString& file)
 {
     return QPixmap(applicationDirectory() + file);
 }
 
-void FeuilleP::createControls()
-{
-    setObjectName(QStringLiteral("feuilleP"));
-    setWindowTitle(QStringLiteral("Tavrel TS"));
-    setWindowIcon(QIcon(dataPixmap(QStringLiteral("tavrel.png"))));
-    resize(800, 600);
+} // namespace
 
-    Timer1 = new QTimer(this);
+void FeuillePUi::setupUi(QWidget* feuilleP)
+{
+    feuilleP->setObjectName(QStringLiteral("feuilleP"));
+    feuilleP->setWindowTitle(QStringLiteral("Tavrel TS"));
+    feuilleP->setWindowIcon(QIcon(dataPixmap(QStringLiteral("tavrel.png"))));
+    // The layout is measured for Arial 8 (Liberation Sans where Arial is absent).
+    feuilleP->setFont(QFont(QStringLiteral("Arial"), 8));
+    feuilleP->resize(800, 600);
+
+    Timer1 = new QTimer(feuilleP);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(20);
     Timer1->setTimerType(Qt::PreciseTimer);
 
-    createToolButtons();
-    createSceneArea();
-    createAnimationControls();
+    createToolButtons(feuilleP);
+    createCopyMenu(feuilleP);
+    createSceneArea(feuilleP);
+    createAnimationControls(feuilleP);
+    createTabStrip(feuilleP);
+    createTextArea(feuilleP);
+}
 
-    auto* strip = new TabStrip(this);
-    strip->move(424, 48);
-    Onglets = strip;
-    Picture3 = new PaintedPanel(QStringLiteral("Picture3"), strip);
-    Frame2 = new PaintedPanel(QStringLiteral("Frame2"), strip);
-    Picture1 = new PaintedPanel(QStringLiteral("Picture1"), strip);
-    Picture6 = new PaintedPanel(QStringLiteral("Picture6"), strip);
-    Frame1 = new PaintedPanel(QStringLiteral("Frame1"), strip);
+void FeuillePUi::createTabStrip(QWidget* window)
+{
+    Onglets = new TabStrip(window);
+    Onglets->move(424, 48);
+    Picture3 = new PaintedPanel(QStringLiteral("Picture3"), Onglets);
+    Frame2 = new PaintedPanel(QStringLiteral("Frame2"), Onglets);
+    Picture1 = new PaintedPanel(QStringLiteral("Picture1"), Onglets);
+    Picture6 = new PaintedPanel(QStringLiteral("Picture6"), Onglets);
+    Frame1 = new PaintedPanel(QStringLiteral("Frame1"), Onglets);
     // Panels have their size from the start; the strip places the selected one.
-    const QRect panelArea = panelGeometry(computeTabLayout(1, strip->width()), strip->width(), strip->height());
+    const QRect panelArea = panelGeometry(computeTabLayout(1, Onglets->width()), Onglets->width(), Onglets->height());
     for (QWidget* panel : {Picture3, Frame2, Picture1, Picture6, Frame1})
         panel->setGeometry(panelArea);
-    createParametersPanel(Picture3);
-    createDisplayPanel(Frame2);
-    createVectorsPanel(Picture1);
-    createChronoPanel(Picture6);
-    createGraphPanel(Frame1);
-    strip->addPanel(1, Picture3);
-    strip->addPanel(2, Frame2);
-    strip->addPanel(3, Picture1);
-    strip->addPanel(4, Picture6);
-    strip->addPanel(5, Frame1);
+    createParametersPanel();
+    createDisplayPanel();
+    createVectorsPanel();
+    createChronoPanel();
+    createGraphPanel();
+    Onglets->addPanel(1, Picture3);
+    Onglets->addPanel(2, Frame2);
+    Onglets->addPanel(3, Picture1);
+    Onglets->addPanel(4, Picture6);
+    Onglets->addPanel(5, Frame1);
+}
 
-    info = named(new QLabel(this), "info", QRect(512, 280, 233, 33));
+void FeuillePUi::createTextArea(QWidget* window)
+{
+    info = named(new QLabel(window), "info", QRect(512, 280, 233, 33));
     info->setWordWrap(true);
     info->setAutoFillBackground(true);
     QPalette tip = info->palette();
@@ -100,14 +112,24 @@ void FeuilleP::createControls()
     info->setFrameShape(QFrame::Box);
     info->setMargin(2);
 
-    fich = named(new QLineEdit(this), "fich", QRect(424, 322, 361, 22));
+    fich = named(new QLineEdit(window), "fich", QRect(424, 322, 361, 22));
     fich->setReadOnly(true);
     fich->setPlaceholderText(QStringLiteral("Aucun exercice ouvert"));
-    supertext = named(new QTextEdit(this), "supertext", QRect(424, 348, 361, 238));
+    supertext = named(new QTextEdit(window), "supertext", QRect(424, 348, 361, 238));
     supertext->setReadOnly(true);
 }
 
-void FeuilleP::createToolButtons()
+void FeuillePUi::createCopyMenu(QWidget* window)
+{
+    menucopie = new QMenu(window);
+    menucopie->setObjectName(QStringLiteral("menucopie"));
+    copim = menucopie->addAction(QStringLiteral("Copier l'animation"));
+    copim->setObjectName(QStringLiteral("copim"));
+    copigraph = menucopie->addAction(QStringLiteral("Copier le graphe"));
+    copigraph->setObjectName(QStringLiteral("copigraph"));
+}
+
+void FeuillePUi::createToolButtons(QWidget* window)
 {
     struct Tool {
         QPushButton** button;
@@ -123,7 +145,7 @@ void FeuilleP::createToolButtons()
     };
     int x = 8;
     for (const Tool& tool : tools) {
-        *tool.button = named(new QPushButton(QString::fromUtf8(tool.caption), this), tool.name, QRect(x, 12, 82, 28));
+        *tool.button = named(new QPushButton(QString::fromUtf8(tool.caption), window), tool.name, QRect(x, 12, 82, 28));
         x += 87;
     }
     Command14->setToolTip(QStringLiteral("Afficher les graphes x(t), y(t) et y(x)"));
@@ -133,18 +155,19 @@ void FeuilleP::createToolButtons()
         pending->setEnabled(false);
 }
 
-void FeuilleP::createSceneArea()
+void FeuillePUi::createSceneArea(QWidget* window)
 {
-    Frame3 = named(new QWidget(this), "Frame3", QRect(8, 64, scene::sceneWidth, scene::viewportHeight));
-    Picture2 = new ScenePicture(m_scene, Frame3);
+    Frame3 = named(new QWidget(window), "Frame3", QRect(8, 64, scene::sceneWidth, scene::viewportHeight));
+    Picture2 = new ScenePicture(Frame3);
     Picture2->move(0, 0);
 
-    projectile = named(new QLabel(Picture2), "projectile", QRect(14, 420, 32, 32));
-    ombre = named(new QLabel(Picture2), "ombre", QRect(14, 420, 32, 32));
+    const QRect atRest(int(scene::imageLeftFor(0.0f)), int(scene::groundImageTop), 32, 32);
+    projectile = named(new QLabel(Picture2), "projectile", atRest);
+    ombre = named(new QLabel(Picture2), "ombre", atRest);
     ombre->lower();
 
     // The scene is 800 rows high; the viewport shows 457 of them.
-    VScroll2 = named(new QScrollBar(Qt::Vertical, this), "VScroll2", QRect(417, 64, 7, scene::viewportHeight));
+    VScroll2 = named(new QScrollBar(Qt::Vertical, window), "VScroll2", QRect(417, 64, 7, scene::viewportHeight));
     VScroll2->setRange(0, scene::sceneHeight - scene::viewportHeight);
     VScroll2->setSingleStep(10);
     VScroll2->setPageStep(100);
@@ -155,24 +178,24 @@ void FeuilleP::createSceneArea()
         "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }"));
 }
 
-void FeuilleP::createAnimationControls()
+void FeuillePUi::createAnimationControls(QWidget* window)
 {
     const int row = 64 + scene::viewportHeight + 4;
-    command15 = pictureButton(this, "command15", dataPixmap(QStringLiteral("play.png")), QStringLiteral("Simulation"),
+    command15 = pictureButton(window, "command15", dataPixmap(QStringLiteral("play.png")), QStringLiteral("Simulation"),
                               QRect(176, row, 36, 36));
-    command16 = pictureButton(this, "command16", dataPixmap(QStringLiteral("pause.png")), QStringLiteral("Pause"),
+    command16 = pictureButton(window, "command16", dataPixmap(QStringLiteral("pause.png")), QStringLiteral("Pause"),
                               QRect(214, row, 36, 36));
-    Image4 = pictureButton(this, "Image4", dataPixmap(QStringLiteral("stop.png")), QStringLiteral("Stop"),
+    Image4 = pictureButton(window, "Image4", dataPixmap(QStringLiteral("stop.png")), QStringLiteral("Stop"),
                            QRect(252, row, 36, 36));
-    command18 = pictureButton(this, "command18", dataPixmap(QStringLiteral("reset.png")),
+    command18 = pictureButton(window, "command18", dataPixmap(QStringLiteral("reset.png")),
                               QStringLiteral("Retrouver la position initiale"), QRect(290, row, 36, 36));
-    Command13 = named(new QPushButton(QStringLiteral("&Effacer"), this), "Command13", QRect(337, row + 4, 80, 28));
+    Command13 = named(new QPushButton(QStringLiteral("&Effacer"), window), "Command13", QRect(337, row + 4, 80, 28));
 
-    Label3 = named(new QLabel(this), "Label3", QRect(8, row + 42, 150, 22));
-    Label1 = named(new QLabel(this), "Label1", QRect(160, row + 42, 257, 22));
+    Label3 = named(new QLabel(window), "Label3", QRect(8, row + 42, 150, 22));
+    Label1 = named(new QLabel(window), "Label1", QRect(160, row + 42, 257, 22));
 }
 
-QLabel* FeuilleP::createSwatch(QWidget* panel, int index, QRect geometry)
+QLabel* FeuillePUi::createSwatch(QWidget* panel, int index, QRect geometry)
 {
     QLabel* swatch = named(new QLabel(panel), "", geometry);
     swatch->setObjectName(QStringLiteral("Label4_%1").arg(index));
@@ -182,21 +205,13 @@ QLabel* FeuilleP::createSwatch(QWidget* panel, int index, QRect geometry)
     if (index == 4 || index == 5 || index == 6 || index == 8)
         swatch->setToolTip(QStringLiteral("Couleur"));
     Label4[size_t(index)] = swatch;
-    showSwatch(index);
     return swatch;
 }
 
-void FeuilleP::showSwatch(int index)
-{
-    QLabel* swatch = Label4[size_t(index)];
-    QPalette palette = swatch->palette();
-    palette.setColor(QPalette::Window, m_swatches[size_t(index)]);
-    swatch->setPalette(palette);
-}
-
-void FeuilleP::createParametersPanel(QWidget* panel)
+void FeuillePUi::createParametersPanel()
 {
     using L = ParametersPanelLayout;
+    QWidget* panel = Picture3;
     Combo1 = named(new QComboBox(panel), "Combo1", L::combo1);
     Combo2 = named(new QComboBox(panel), "Combo2", L::combo2);
     Text1 = named(new QLineEdit(QStringLiteral("0"), panel), "Text1", L::text1);
@@ -205,13 +220,12 @@ void FeuilleP::createParametersPanel(QWidget* panel)
     Text4 = named(new QLineEdit(QStringLiteral("77,00"), panel), "Text4", L::text4);
     for (QLineEdit* field : {Text1, Text2, Text3, Text4})
         field->setAlignment(Qt::AlignRight);
-    static_cast<PaintedPanel*>(panel)->setPainter(
-        [this](QPainter& painter) { paintParametersPanel(painter, L::geometry(), m_swatches[0]); });
 }
 
-void FeuilleP::createDisplayPanel(QWidget* panel)
+void FeuillePUi::createDisplayPanel()
 {
     using L = AffichagePanelLayout;
+    QWidget* panel = Frame2;
     Check10 = named(new QCheckBox(QStringLiteral("Traits épais"), panel), "Check10", L::check10);
     Check1 = named(new QCheckBox(QStringLiteral("Afficher le repère"), panel), "Check1", L::check1);
     Check3 = named(new QCheckBox(QStringLiteral("Afficher la grille"), panel), "Check3", L::check3);
@@ -225,9 +239,10 @@ void FeuilleP::createDisplayPanel(QWidget* panel)
     Check4->setChecked(true);
 }
 
-void FeuilleP::createVectorsPanel(QWidget* panel)
+void FeuillePUi::createVectorsPanel()
 {
     const scene::VectorsPanelLayout& L = scene::vectorsPanelLayout;
+    QWidget* panel = Picture1;
     Check5 = named(new QCheckBox(QStringLiteral("Afficher le vecteur vitesse"), panel), "Check5", L.check5);
     Check6 = named(new QCheckBox(QStringLiteral("Afficher la variation du vecteur vitesse"), panel), "Check6", L.check6);
     Check7 = named(new QCheckBox(QStringLiteral("Afficher la construction"), panel), "Check7", L.check7);
@@ -255,20 +270,14 @@ void FeuilleP::createVectorsPanel(QWidget* panel)
                                               {3, L.swatch3}, {7, L.swatch7}, {9, L.swatch9}};
     for (const auto& [index, geometry] : swatches)
         createSwatch(panel, index, geometry);
-
-    static_cast<PaintedPanel*>(panel)->setPainter([this](QPainter& painter) {
-        scene::paintVectorsPanel(painter,
-                                 scene::vectorsPanelGeometry(50 - VScroll1->value(), 50 - VScroll4->value(),
-                                                             100 - VScroll3->value()),
-                                 m_state.projectileIndex == sim::Rocher);
-    });
 }
 
-void FeuilleP::createChronoPanel(QWidget* panel)
+void FeuillePUi::createChronoPanel()
 {
     using L = ChronoPanelLayout;
-    m_idleCamera = QIcon(dataPixmap(QStringLiteral("camera.png")));
-    m_recordingCamera = QIcon(dataPixmap(QStringLiteral("camera_rec.png")));
+    QWidget* panel = Picture6;
+    Image5 = QIcon(dataPixmap(QStringLiteral("camera.png")));
+    Image6 = QIcon(dataPixmap(QStringLiteral("camera_rec.png")));
     command12 = named(new QToolButton(panel), "command12", L::command12);
     command12->setIconSize(QSize(32, 32));
     command12->setAutoRaise(true);
@@ -284,29 +293,20 @@ void FeuilleP::createChronoPanel(QWidget* panel)
                     L::check11);
     createSwatch(panel, scene::SwatchMarkCross, L::swatch6);
     createSwatch(panel, scene::SwatchMarkProjection, L::swatch8);
-    static_cast<PaintedPanel*>(panel)->setPainter(
-        [](QPainter& painter) { paintChronoPanel(painter, ChronoPanelLayout::geometry()); });
 }
 
-void FeuilleP::createGraphPanel(QWidget* panel)
+void FeuillePUi::createGraphPanel()
 {
-    static_cast<PaintedPanel*>(panel)->setPainter(
-        [this](QPainter& painter) { painter.drawImage(0, 0, m_graph.picture()); });
+    QWidget* panel = Frame1;
     Command3 = named(new QPushButton(QStringLiteral("Menu"), panel), "Command3", QRect(284, 164, 64, 18));
     Command5 = named(new QPushButton(QStringLiteral("Agrandir"), panel), "Command5", QRect(284, 183, 64, 18));
 
-    auto* choice = new PaintedPanel(QStringLiteral("Picture5"), panel);
-    Picture5 = choice;
-    choice->setGeometry(0, 0, 353, 202);
-    std::array<QRect, 8> boxes;
-    // One column, a group title 24 pixels above the first box of each group.
-    const int rows[] = {24, 40, 80, 96, 112, 152, 168, 184};
-    for (int i = 0; i < 8; ++i) {
-        boxes[size_t(i)] = QRect(16, rows[i], 16, 16);
-        Check13[size_t(i)] = named(new QCheckBox(choice), "", boxes[size_t(i)]);
-        Check13[size_t(i)]->setObjectName(QStringLiteral("Check13_%1").arg(i));
+    Picture5 = new PaintedPanel(QStringLiteral("Picture5"), panel);
+    Picture5->setGeometry(0, 0, 353, 202);
+    for (size_t i = 0; i < Check13.size(); ++i) {
+        Check13[i] = named(new QCheckBox(Picture5), "", graphs::choiceBoxes[i]);
+        Check13[i]->setObjectName(QStringLiteral("Check13_%1").arg(i));
     }
-    choice->setPainter([boxes](QPainter& painter) { graphs::paintGraphChoiceLabels(painter, boxes); });
-    Command6 = named(new QPushButton(QStringLiteral("Afficher"), choice), "Command6", QRect(262, 168, 80, 24));
+    Command6 = named(new QPushButton(QStringLiteral("Afficher"), Picture5), "Command6", QRect(262, 168, 80, 24));
     Command6->setEnabled(false);
 }
