@@ -3,6 +3,8 @@
 
 #include "windowfixture.h"
 
+#include "common/readouts.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -35,13 +37,6 @@ int runToTheEnd(FeuilleP& w, int limit = 2000)
 }
 
 QString dateText(const char* date) { return QStringLiteral(" Date: t = ") + QLatin1String(date) + QStringLiteral(" s."); }
-
-// The ordinate shown by the coordinates read-out.
-QString shownOrdinate(const QLabel* label)
-{
-    static const QRegularExpression y(QStringLiteral(" m ; y = (.*) m\\. $"));
-    return y.match(label->text()).captured(1);
-}
 
 } // namespace
 
@@ -315,13 +310,13 @@ void TestAnimation::shownOrdinateNeverNegative()
         w.Timer1_Timer();
         ++ticks;
         crossedBelow = crossedBelow || w.state().posY < 0;
-        const QString y = shownOrdinate(w.ui().Label1);
+        const QString y = testing::shownOrdinate(w.ui().Label1);
         QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.ui().Label1->text()));
         QVERIFY(w.state().imageTop <= 420.0f);
         QVERIFY(w.ui().projectile->y() <= 420);
     }
     QVERIFY(!w.timerRunning());
-    QCOMPARE(shownOrdinate(w.ui().Label1), QStringLiteral("0,00"));
+    QCOMPARE(testing::shownOrdinate(w.ui().Label1), QStringLiteral("0,00"));
     if (projectile == 2)
         QVERIFY2(crossedBelow, "the ball's landing tick computes a negative ordinate");
 }

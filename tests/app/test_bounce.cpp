@@ -4,6 +4,8 @@
 
 #include "windowfixture.h"
 
+#include "common/readouts.h"
+
 #include "sim/catalogue.h"
 
 #include <QCheckBox>
@@ -20,13 +22,6 @@ namespace {
 // More ticks than any flight of these tests needs, so that a run that never
 // ends fails instead of hanging.
 constexpr int tickLimit = 20000;
-
-// The ordinate printed in the coordinates read-out.
-QString shownOrdinate(const QLabel* readout)
-{
-    static const QRegularExpression ordinate(QStringLiteral("; y = *(\\S+) m\\. $"));
-    return ordinate.match(readout->text()).captured(1);
-}
 
 // One arc per parabola: its highest sampled ordinate and the horizontal
 // speed the ball had on it.
@@ -145,7 +140,7 @@ void TestBounce::neverBelowTheGround()
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         w.Timer1_Timer();
         bounced = bounced || w.state().bounceActive == sim::BouncePhase::Bouncing;
-        const QString y = shownOrdinate(w.ui().Label1);
+        const QString y = testing::shownOrdinate(w.ui().Label1);
         QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.ui().Label1->text()));
         QVERIFY2(w.state().imageTop <= 420.0f, qPrintable(QString::number(w.state().imageTop)));
         QVERIFY(w.ui().projectile->y() <= 420);

@@ -3,6 +3,8 @@
 
 #include "windowfixture.h"
 
+#include "common/pixels.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -33,15 +35,6 @@ void sendMouseMove(QWidget* control)
 QWidget* control(FeuilleP& w, const QString& name)
 {
     return name == w.objectName() ? &w : w.findChild<QWidget*>(name);
-}
-
-int countColour(const QImage& image, QColor colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour.rgb() ? 1 : 0;
-    return count;
 }
 
 QColor swatchShown(const QLabel* swatch)
@@ -179,7 +172,7 @@ void TestPanels::trajectoryColourForNextSegments()
         w.Timer1_Timer();
     // The trajectory is baked into the scene's background as it grows.
     const QImage before = w.sceneSurface().background().copy();
-    QVERIFY(countColour(before, yellow) > 20);
+    QVERIFY(testing::countColour(before, yellow) > 20);
 
     f.dialogs.queueColour(chosen);
     w.Label4_Click(5);
@@ -189,7 +182,7 @@ void TestPanels::trajectoryColourForNextSegments()
     // The new segment takes the new colour; those already drawn keep theirs
     // but for the pixel where the new one joins them.
     const QImage after = w.sceneSurface().background();
-    QVERIFY(countColour(after, chosen) > countColour(before, chosen) + 3);
+    QVERIFY(testing::countColour(after, chosen) > testing::countColour(before, chosen) + 3);
     int repainted = 0;
     for (int y = 0; y < before.height(); ++y)
         for (int x = 0; x < before.width(); ++x)
@@ -203,12 +196,12 @@ void TestPanels::frameColourAtOnce()
     FeuilleP& w = f.w();
     const QColor chosen(200, 0, 200);
     QVERIFY(w.ui().Check1->isChecked());
-    QCOMPARE(countColour(w.sceneSurface().canvas(), chosen), 0);
+    QCOMPARE(testing::countColour(w.sceneSurface().canvas(), chosen), 0);
 
     f.dialogs.queueColour(chosen);
     w.Label4_Click(4);
     // The axes run 372 and 416 pixels long.
-    QVERIFY(countColour(w.sceneSurface().canvas(), chosen) > 700);
+    QVERIFY(testing::countColour(w.sceneSurface().canvas(), chosen) > 700);
     QCOMPARE(QColor(w.sceneSurface().canvas().pixel(200, 436)), chosen);
 
     // The dialog opens on the swatch's colour of the moment.

@@ -3,6 +3,8 @@
 
 #include "windowfixture.h"
 
+#include "common/pixels.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
@@ -36,24 +38,6 @@ int framePixelsOnColumn(FeuilleP& w, int x, int fromY, int toY)
     for (int y = fromY; y <= toY; ++y)
         count += isFrame(w, x, y) ? 1 : 0;
     return count;
-}
-
-int countOf(const QImage& image, QColor colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour ? 1 : 0;
-    return count;
-}
-
-bool holdsNear(const QImage& image, QColor colour, QRect area)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                return true;
-    return false;
 }
 
 // The lowest row holding the colour, -1 when there is none.
@@ -174,7 +158,7 @@ void TestScene::trajectoryIsBaked()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    QCOMPARE(countOf(canvas(w), yellow), 0);
+    QCOMPARE(testing::countColour(canvas(w), yellow), 0);
     w.ui().Check8->setChecked(true);
     w.command15_Click();
     for (int i = 0; i < 6; ++i)
@@ -182,13 +166,13 @@ void TestScene::trajectoryIsBaked()
     w.command16_Click();
     w.retico();
     const QImage& baked = w.sceneSurface().background();
-    QVERIFY(countOf(canvas(w), yellow) > 50);
-    QVERIFY(countOf(baked, yellow) >= countOf(canvas(w), yellow));
+    QVERIFY(testing::countColour(canvas(w), yellow) > 50);
+    QVERIFY(testing::countColour(baked, yellow) >= testing::countColour(canvas(w), yellow));
     // It starts from the centre of the projectile on the ground and climbs
     // towards its position at t = 0,24 s (x = 0,81 m, y = 3,23 m).
-    QVERIFY(holdsNear(baked, yellow, QRect(QPoint(29, 432), QPoint(32, 436))));
-    QVERIFY(holdsNear(baked, yellow, QRect(QPoint(57, 317), QPoint(61, 321))));
-    QVERIFY(!holdsNear(baked, yellow, QRect(QPoint(0, 0), QPoint(408, 300))));
+    QVERIFY(testing::holdsColour(baked, yellow, QRect(QPoint(29, 432), QPoint(32, 436))));
+    QVERIFY(testing::holdsColour(baked, yellow, QRect(QPoint(57, 317), QPoint(61, 321))));
+    QVERIFY(!testing::holdsColour(baked, yellow, QRect(QPoint(0, 0), QPoint(408, 300))));
 }
 
 // On the tick that crosses the ground the ball's ordinate is below 0; its
@@ -216,7 +200,7 @@ void TestScene::trajectoryStaysAboveTheGround()
     const int lowest = lowestRowOf(baked, yellow);
     QVERIFY2(lowest == 435 || lowest == 436, qPrintable(QString::number(lowest)));
     const int x = qRound(30 + 36 * w.state().posX);
-    QVERIFY(holdsNear(baked, yellow, QRect(QPoint(x - 3, 434), QPoint(x + 1, 436))));
+    QVERIFY(testing::holdsColour(baked, yellow, QRect(QPoint(x - 3, 434), QPoint(x + 1, 436))));
 }
 
 QTEST_MAIN(TestScene)

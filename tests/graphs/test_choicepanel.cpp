@@ -2,6 +2,8 @@
 
 #include "graphs/choicepanel.h"
 
+#include "common/pixels.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -19,15 +21,6 @@ Checked boxes(std::initializer_list<int> indexes)
     for (int i : indexes)
         c[size_t(i)] = true;
     return c;
-}
-
-bool hasInk(const QImage& image, const QRect& area)
-{
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                return true;
-    return false;
 }
 
 } // namespace
@@ -80,15 +73,15 @@ void TestChoicePanel::labelsBesideBoxes()
 
     for (int i = 0; i < kindCount; ++i) {
         const int top = tops[i];
-        QVERIFY2(hasInk(image, QRect(30, top, 30, 13)), qPrintable(QString::number(i)));
-        QVERIFY2(!hasInk(image, QRect(0, top, 29, 13)), qPrintable(QString::number(i)));
+        QVERIFY2(testing::hasInk(image, QRect(30, top, 30, 13)), qPrintable(QString::number(i)));
+        QVERIFY2(!testing::hasInk(image, QRect(0, top, 29, 13)), qPrintable(QString::number(i)));
     }
     // Titles 24 pixels above the first box of each group, from the box's left.
     for (int top : {40, 120, 220}) {
-        QVERIFY(hasInk(image, QRect(10, top - 24, 20, 12)));
-        QVERIFY(!hasInk(image, QRect(0, top - 24, 9, 12)));
+        QVERIFY(testing::hasInk(image, QRect(10, top - 24, 20, 12)));
+        QVERIFY(!testing::hasInk(image, QRect(0, top - 24, 9, 12)));
     }
-    QVERIFY(!hasInk(image, QRect(0, 0, 200, 15)));
+    QVERIFY(!testing::hasInk(image, QRect(0, 0, 200, 15)));
 }
 
 QTEST_MAIN(TestChoicePanel)

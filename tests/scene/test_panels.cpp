@@ -1,3 +1,4 @@
+#include "common/pixels.h"
 #include "scene/chronopanel.h"
 #include "scene/parameterspanel.h"
 #include "scene/tabstrip.h"
@@ -21,16 +22,6 @@ QImage blankPanel()
     return image;
 }
 
-bool hasInk(const QImage& image, const QRect& area)
-{
-    const QRect clipped = area & image.rect();
-    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
-        for (int x = clipped.left(); x <= clipped.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
-                return true;
-    return false;
-}
-
 bool isAround(const QImage& image, QPoint at, QRgb colour)
 {
     for (int dy = -1; dy <= 1; ++dy)
@@ -44,8 +35,8 @@ bool isAround(const QImage& image, QPoint at, QRgb colour)
 // never runs into it.
 void checkLabelBefore(const QImage& image, const QRect& control, int width)
 {
-    QVERIFY(hasInk(image, QRect(control.left() - width, control.top(), width, control.height())));
-    QVERIFY(!hasInk(image, control));
+    QVERIFY(testing::hasInk(image, QRect(control.left() - width, control.top(), width, control.height())));
+    QVERIFY(!testing::hasInk(image, control));
 }
 
 void checkInsideAndApart(const std::vector<QRect>& rects, const QRect& free = QRect())
@@ -108,9 +99,9 @@ void TestPanels::parametersLabels()
     for (const QRect& field : {g.text1, g.text2, g.text3, g.text4})
         checkLabelBefore(image, field, 12);
     // The section titles sit at the left margin above the first field of their section.
-    QVERIFY(hasInk(image, QRect(18, g.text1.top() - 24, 20, 14)));
-    QVERIFY(hasInk(image, QRect(18, g.text3.top() - 24, 20, 14)));
-    QVERIFY(!hasInk(image, QRect(0, g.text1.top() - 24, 17, 14)));
+    QVERIFY(testing::hasInk(image, QRect(18, g.text1.top() - 24, 20, 14)));
+    QVERIFY(testing::hasInk(image, QRect(18, g.text3.top() - 24, 20, 14)));
+    QVERIFY(!testing::hasInk(image, QRect(0, g.text1.top() - 24, 17, 14)));
 }
 
 void TestPanels::parametersSketch()
@@ -134,7 +125,7 @@ void TestPanels::parametersSketch()
     // The arc reaches 0.5 rad but not 1.2 rad.
     QVERIFY(isAround(image, QPoint(278, 140), black));
     QVERIFY(!isAround(image, QPoint(267, 131), black));
-    QVERIFY(hasInk(image, QRect(282, 127, 14, 16)));  // alpha0
+    QVERIFY(testing::hasInk(image, QRect(282, 127, 14, 16)));  // alpha0
 }
 
 void TestPanels::chronoLabels()
@@ -146,10 +137,10 @@ void TestPanels::chronoLabels()
         paintChronoPanel(painter, g);
     }
     QCOMPARE(image.pixel(image.width() - 2, image.height() - 2), panelBackground().rgb());
-    QVERIFY(hasInk(image, QRect(g.check9.left(), g.chrono.top() - 20, 6, 14)));
-    QVERIFY(!hasInk(image, QRect(0, g.chrono.top() - 20, g.check9.left(), 14)));
+    QVERIFY(testing::hasInk(image, QRect(g.check9.left(), g.chrono.top() - 20, 6, 14)));
+    QVERIFY(!testing::hasInk(image, QRect(0, g.chrono.top() - 20, g.check9.left(), 14)));
     checkLabelBefore(image, g.chrono, 8);
-    QVERIFY(hasInk(image, QRect(g.chrono.right() + 1, g.chrono.top(), 24, g.chrono.height())));  // "ms"
+    QVERIFY(testing::hasInk(image, QRect(g.chrono.right() + 1, g.chrono.top(), 24, g.chrono.height())));  // "ms"
 }
 
 QTEST_MAIN(TestPanels)

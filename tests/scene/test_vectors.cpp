@@ -1,6 +1,7 @@
 // The vectors on the projectile: lengths and origins, the guard before
 // launch, the construction closing on the variation, the cases drawing nothing.
 
+#include "common/pixels.h"
 #include "scene/vectors.h"
 #include "sim/catalogue.h"
 #include "ui/picturesurface.h"
@@ -36,15 +37,6 @@ VectorSettings running(int velocityScale = 20, int intervalSpin = 6)
     settings.velocityScale = velocityScale;
     settings.intervalSpin = intervalSpin;
     return settings;
-}
-
-int countColour(const QImage& image, QColor colour)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == colour;
-    return n;
 }
 
 } // namespace
@@ -185,10 +177,10 @@ void TestVectors::onlyWeightBeforeLaunch()
     drawVectors(surface, s, settings, true, true, true, true, true);
     const QImage& image = surface.canvas();
 
-    QVERIFY(countColour(image, settings.swatches[SwatchWeight]) > 0);
+    QVERIFY(testing::countColour(image, settings.swatches[SwatchWeight]) > 0);
     for (const Swatch swatch : {SwatchVelocity, SwatchAcceleration, SwatchVelocityChange, SwatchConstructionAfter,
                                 SwatchConstructionBefore})
-        QCOMPARE(countColour(image, settings.swatches[swatch]) > 0, allDrawn);
+        QCOMPARE(testing::countColour(image, settings.swatches[swatch]) > 0, allDrawn);
 }
 
 void TestVectors::constructionClosesOnVariation_data()
