@@ -9,11 +9,11 @@
 // controls (<control>_<event>), the procedures other parts of the program
 // call, and read access to the state and the pictures. Everything else is
 // private. Windows of lower layers never include this header: they take
-// plain data (graphWindowInputs()) or the ExerciseHost interface.
+// plain data (graphesSetup()) or the ExerciseHost interface.
 
 #include "app/feuillepui.h"
 #include "exercises/exercisehost.h"
-#include "graphs/graphwindowinputs.h"
+#include "graphs/graphes.h"
 #include "graphs/livegraph.h"
 #include "scene/marks.h"
 #include "sim/simstate.h"
@@ -47,7 +47,7 @@ public:
     // and its shadow when they stand as image controls over the picture.
     QImage scenePicture() const;
     // What the graphs window opens with.
-    graphs::GraphWindowInputs graphWindowInputs() const;
+    graphs::GraphesSetup graphesSetup() const;
 
     // The marker file through which other programs see us running.
     static QString markerFilePath();

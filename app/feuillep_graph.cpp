@@ -24,12 +24,10 @@ graphs::GraphInputs FeuilleP::graphInputs() const
     return in;
 }
 
-graphs::GraphWindowInputs FeuilleP::graphWindowInputs() const
+graphs::GraphesSetup FeuilleP::graphesSetup() const
 {
-    graphs::GraphWindowInputs in;
+    graphs::GraphesSetup in;
     in.situation = graphInputs();
-    in.placeIndex = m_state.placeIndex;
-    in.projectileIndex = m_state.projectileIndex;
     in.caption = windowTitle();
     in.icon = windowIcon();
     in.geometry = geometry();

@@ -1,5 +1,5 @@
 // What the windows of lower layers get from the main window: the graphs
-// window's inputs as plain data, and the exercise window's narrow host.
+// window's setup as plain data, and the exercise window's narrow host.
 
 #include "windowfixture.h"
 
@@ -12,13 +12,13 @@
 class TestHosts : public QObject {
     Q_OBJECT
 private slots:
-    void graphWindowInputs();
+    void graphesSetup();
     void exerciseHostReachesTheStatementBox();
     void editedStatementAsksBeforeClosing_data();
     void editedStatementAsksBeforeClosing();
 };
 
-void TestHosts::graphWindowInputs()
+void TestHosts::graphesSetup()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
@@ -29,9 +29,7 @@ void TestHosts::graphWindowInputs()
     WindowFixture::enter(w.ui().Text2, QStringLiteral("3"));
     w.ui().Check13[size_t(graphs::KindVy)]->setChecked(true);
 
-    const graphs::GraphWindowInputs in = w.graphWindowInputs();
-    QCOMPARE(in.placeIndex, 2);
-    QCOMPARE(in.projectileIndex, int(sim::Rocher));
+    const graphs::GraphesSetup in = w.graphesSetup();
     QCOMPARE(in.situation.gravityField, 3.71f);
     QCOMPARE(in.situation.projectileMass, 1830.0f);
     QCOMPARE(in.situation.y0, 3.0);
