@@ -185,6 +185,10 @@ void FeuilleP::command16_Click()
         maj12();
         m_ui.Timer1->stop();
     } else {
+        // A step from rest starts a paused flight: the projectile is painted
+        // on the scene, as while running, and the image control would hide
+        // the frame and the vectors' origin.
+        setProjectileImageVisible(false);
         Timer1_Timer();
     }
 }

@@ -49,6 +49,8 @@ private slots:
     void landing_data();
     void landing();
     void pauseAndStep();
+    void stepFromTheInitialPosition_data();
+    void stepFromTheInitialPosition();
     void stopGoesBackToTheStart();
     void resetDuringAFlight();
     void leavingTheScene_data();
@@ -192,6 +194,41 @@ void TestAnimation::pauseAndStep()
     QVERIFY(w.timerRunning());
     w.Timer1_Timer();
     QCOMPARE(w.ui().Label3->text(), dateText("0,32"));
+}
+
+void TestAnimation::stepFromTheInitialPosition_data()
+{
+    QTest::addColumn<int>("projectile");
+    QTest::newRow("ball") << 2;
+    QTest::newRow("stone") << 1;
+}
+
+// "Pause" at the initial position takes one step and leaves the flight
+// paused: the projectile is painted on the scene and its image control is
+// hidden, so the foot of the y axis, which the control stood over, shows
+// again (the shadow lies lower, across the origin).
+void TestAnimation::stepFromTheInitialPosition()
+{
+    QFETCH(int, projectile);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    QVERIFY(!w.ui().projectile->isHidden());
+    w.command16_Click();
+    QVERIFY(!w.timerRunning());
+    QCOMPARE(w.ui().Label3->text(), dateText("0,04"));
+    QVERIFY(w.ui().projectile->isHidden());
+    const QImage seen = w.scenePicture();
+    QCOMPARE(seen.pixelColor(30, 424), QColor(255, 255, 255));
+    QCOMPARE(seen.pixelColor(30, 430), QColor(255, 255, 255));
+
+    // Further steps and the start keep it hidden; landing shows it again.
+    w.command16_Click();
+    QVERIFY(w.ui().projectile->isHidden());
+    w.command15_Click();
+    QVERIFY(w.ui().projectile->isHidden());
+    runToTheEnd(w, 20000);
+    QVERIFY(!w.ui().projectile->isHidden());
 }
 
 void TestAnimation::stopGoesBackToTheStart()
