@@ -7,6 +7,7 @@
 #include "app/welcometext.h"
 #include "scene/windowpainting.h"
 #include "sim/catalogue.h"
+#include "scene/projectilepicture.h"
 #include "scene/scenegeometry.h"
 #include "ui/appdir.h"
 #include "ui/dialogservice.h"
@@ -96,7 +97,7 @@ void FeuilleP::Form_Load()
 void FeuilleP::loadPictureLists()
 {
     for (size_t i = 0; i < m_projectilePictures.size(); ++i) {
-        m_projectilePictures[i] = QImage(applicationDirectory() + QStringLiteral("projectile%1.png").arg(i + 1));
+        m_projectilePictures[i] = scene::projectilePicture(applicationDirectory() + QStringLiteral("projectile%1.png").arg(i + 1));
         m_shadowPictures[i] = QImage(applicationDirectory() + QStringLiteral("shadow%1.png").arg(i + 1));
     }
 }

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -51,6 +52,8 @@ private slots:
     void pauseAndStep();
     void stepFromTheInitialPosition_data();
     void stepFromTheInitialPosition();
+    void missingProjectilePicture_data();
+    void missingProjectilePicture();
     void stopGoesBackToTheStart();
     void resetDuringAFlight();
     void leavingTheScene_data();
@@ -229,6 +232,41 @@ void TestAnimation::stepFromTheInitialPosition()
     QVERIFY(w.ui().projectile->isHidden());
     runToTheEnd(w, 20000);
     QVERIFY(!w.ui().projectile->isHidden());
+}
+
+void TestAnimation::missingProjectilePicture_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("not a picture") << QByteArray("GIF89a, or so it says");
+}
+
+// Without its picture the ball is a plain disc, at rest and in flight.
+void TestAnimation::missingProjectilePicture()
+{
+    QFETCH(QByteArray, content);
+    const QString ball = QStringLiteral("projectile3.png");
+    WindowFixture f(true, {ball});
+    if (!content.isEmpty()) {
+        // The pictures are read at start-up: the window is built again over
+        // the unreadable file.
+        QFile file(f.directory.filePath(ball));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        f.window.reset();
+        f.window = std::make_unique<FeuilleP>();
+    }
+    FeuilleP& w = f.w();
+    const QImage atRest = w.ui().projectile->pixmap().toImage();
+    QCOMPARE(atRest.size(), QSize(32, 32));
+    QCOMPARE(atRest.pixelColor(16, 16), QColor(96, 96, 96));
+
+    w.command15_Click();
+    for (int i = 0; i < 10; ++i)
+        w.Timer1_Timer();
+    const QPoint centre(qRound(w.state().imageLeft) + 16, qRound(w.state().imageTop) + 16);
+    QCOMPARE(w.sceneSurface().canvas().pixelColor(centre), QColor(96, 96, 96));
 }
 
 void TestAnimation::stopGoesBackToTheStart()

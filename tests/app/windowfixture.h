@@ -23,12 +23,13 @@ struct WindowFixture {
     RecordingSound sound;
     std::unique_ptr<FeuilleP> window;
 
-    explicit WindowFixture(bool withData = true)
+    // missing: data files left out of the application directory.
+    explicit WindowFixture(bool withData = true, const QStringList& missing = {})
     {
         if (withData) {
             const QDir data(QStringLiteral(TAVREL_APP_DIR));
             for (const QString& file : data.entryList(QDir::Files))
-                if (file.contains(QLatin1Char('.')) && !file.endsWith(QLatin1String(".TMP")))
+                if (file.contains(QLatin1Char('.')) && !file.endsWith(QLatin1String(".TMP")) && !missing.contains(file))
                     QFile::copy(data.filePath(file), directory.filePath(file));
         }
         setApplicationDirectory(directory.path());
