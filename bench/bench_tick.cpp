@@ -41,7 +41,7 @@ constexpr int warmUpTicks = 100;
 constexpr double periodMicroseconds = 20000;
 constexpr double targetMicroseconds = 400;
 // For a profiler: bench_tick [ticks [scenario]] measures fewer ticks, and
-// only the given scenario (1 to 3).
+// only the given scenario (1 to 4).
 int measuredTicks = 5000;
 int onlyScenario = 0;
 
@@ -81,6 +81,11 @@ struct Result {
     double picturePaintsPerTick = 0;
     bool graphOnScreen = false;
     int curves = 0;
+    // The marks on the scene at the end, and the median tick of the first
+    // and of the last tenth of the measured ticks.
+    size_t marks = 0;
+    double firstTenth = 0;
+    double lastTenth = 0;
 };
 
 Summary summarise(std::vector<double> samples)
@@ -173,6 +178,10 @@ Result run(const Scenario& scenario, const QString& dataDirectory)
             paints.count = before;
         }
     }
+    const size_t tenth = std::max<size_t>(1, ticks.size() / 10);
+    result.firstTenth = summarise(std::vector<double>(ticks.begin(), ticks.begin() + long(tenth))).median;
+    result.lastTenth = summarise(std::vector<double>(ticks.end() - long(tenth), ticks.end())).median;
+    result.marks = w.marks().size();
     result.tick = summarise(ticks);
     result.handler = summarise(handlers);
     result.paint = summarise(repaints);
@@ -201,10 +210,18 @@ std::vector<Scenario> scenarios()
         // "Afficher" puts the curves' choice away and shows the graph itself.
         w.ui().Command6->click();
     };
+    // A mark at every tick, kept across flights: the marks pile up.
+    const auto marks = [frame](FeuilleP& w) {
+        frame(w);
+        w.ui().Check2->setChecked(true);
+        w.ui().Check11->setChecked(true);
+        w.ui().chrono->setText(QStringLiteral("10"));
+    };
     return {
         {"1 frame + grid + trajectory", frame, false},
         {"2 = 1 + five vectors, bouncing ball", vectors, false},
         {"3 = 2 + live graph (3 curves), chrono 40 ms", graph, true},
+        {"4 = 1 + a mark every tick (chrono 10 ms)", marks, true},
     };
 }
 
@@ -270,6 +287,8 @@ int main(int argc, char** argv)
         printSummary("repaint", r.paint);
         std::printf("  flights ended: %d; scene paints per tick: %.2f; live graph on screen: %s (%d curves)\n",
                     r.flights, r.picturePaintsPerTick, r.graphOnScreen ? "yes" : "no", r.curves);
+        std::printf("  marks at the end: %zu; median tick of the first tenth %.1f us, of the last tenth %.1f us\n",
+                    r.marks, r.firstTenth, r.lastTenth);
     }
 
     std::printf("\n");

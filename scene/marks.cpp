@@ -7,6 +7,39 @@
 
 namespace scene {
 
+namespace {
+
+constexpr int markLineWidth = 2;
+
+void drawMark(PictureSurface& surface, const Mark& m)
+{
+    const double x = m.x;
+    const double y = m.y;
+    if (m.projected) {
+        surface.line(originX - 3, y, originX + 3, y, m.axisColour);
+        surface.line(originX, y - 3, originX, y + 3, m.axisColour);
+        surface.line(x - 3, groundRow, x + 3, groundRow, m.axisColour);
+        surface.line(x, groundRow - 3, x, groundRow + 3, m.axisColour);
+    }
+    surface.line(x - 3, y, x + 3, y, m.colour);
+    surface.line(x, y - 3, x, y + 3, m.colour);
+}
+
+// Every pixel a mark may touch, its projections included, with room for the
+// width of the lines.
+QRect extentOf(const Mark& m)
+{
+    const int reach = 3 + markLineWidth;
+    QRect extent(QPoint(m.x - reach, m.y - reach), QPoint(m.x + reach, m.y + reach));
+    if (m.projected) {
+        extent |= QRect(QPoint(originX - reach, m.y - reach), QPoint(originX + reach, m.y + reach));
+        extent |= QRect(QPoint(m.x - reach, groundRow - reach), QPoint(m.x + reach, groundRow + reach));
+    }
+    return extent;
+}
+
+} // namespace
+
 Mark markAt(float posX, double posY, QColor axisColour, QColor colour, bool projected)
 {
     const double x = sceneX(double(posX));
@@ -16,27 +49,48 @@ Mark markAt(float posX, double posY, QColor axisColour, QColor colour, bool proj
     return {int16_t(std::nearbyint(x)), int16_t(std::nearbyint(y)), axisColour, colour, projected};
 }
 
+MarkList::MarkList() = default;
+MarkList::~MarkList() = default;
+
+void MarkList::clear()
+{
+    m_marks.clear();
+    m_layer.reset();
+    m_onLayer = 0;
+    m_layerArea = QRect();
+}
+
+void MarkList::drawOlderOnLayer(int width, int height)
+{
+    if (!m_layer || m_layer->width() != width || m_layer->height() != height) {
+        m_layer = std::make_unique<PictureSurface>(width, height, Qt::transparent);
+        m_onLayer = 0;
+        m_layerArea = QRect();
+    }
+    m_layer->setLineWidth(markLineWidth);
+    for (; m_onLayer + 1 < m_marks.size(); ++m_onLayer) {
+        drawMark(*m_layer, m_marks[m_onLayer]);
+        m_layerArea |= extentOf(m_marks[m_onLayer]);
+    }
+    m_layerArea &= QRect(0, 0, width, height);
+}
+
 void MarkList::lespoints(PictureSurface& surface, QColor axisColour, QColor colour, bool projected)
 {
     if (m_marks.empty())
         return;
-    surface.setLineWidth(2);
     Mark& newest = m_marks.back();
     newest.axisColour = axisColour;
     newest.colour = colour;
     newest.projected = projected;
-    for (const Mark& m : m_marks) {
-        const double x = m.x;
-        const double y = m.y;
-        if (m.projected) {
-            surface.line(originX - 3, y, originX + 3, y, m.axisColour);
-            surface.line(originX, y - 3, originX, y + 3, m.axisColour);
-            surface.line(x - 3, groundRow, x + 3, groundRow, m.axisColour);
-            surface.line(x, groundRow - 3, x, groundRow + 3, m.axisColour);
-        }
-        surface.line(x - 3, y, x + 3, y, m.colour);
-        surface.line(x, y - 3, x, y + 3, m.colour);
+
+    if (m_marks.size() > 1) {
+        drawOlderOnLayer(surface.width(), surface.height());
+        if (!m_layerArea.isEmpty())
+            surface.paintLayer(m_layer->canvas(), m_layerArea);
     }
+    surface.setLineWidth(markLineWidth);
+    drawMark(surface, newest);
     surface.setLineWidth(1);
 }
 

@@ -3,7 +3,9 @@
 // and, on request, its projections on the axes.
 
 #include <QColor>
+#include <QRect>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class PictureSurface;
@@ -22,10 +24,19 @@ struct Mark {
 Mark markAt(float posX, double posY, QColor axisColour, QColor colour, bool projected);
 
 // The marks recorded since the last erasing, in the order they were taken.
+//
+// Only the newest mark changes after it is recorded, so the older ones are
+// drawn once, in order, on a transparent layer of their own, and each
+// drawing paints that layer and then the newest mark: its cost does not
+// grow with the number of marks, and the pixels are those of drawing every
+// mark in turn.
 class MarkList {
 public:
+    MarkList();
+    ~MarkList();
+
     void add(const Mark& mark) { m_marks.push_back(mark); }
-    void clear() { m_marks.clear(); }
+    void clear();
     bool empty() const { return m_marks.empty(); }
     const std::vector<Mark>& all() const { return m_marks; }
 
@@ -34,7 +45,12 @@ public:
     void lespoints(PictureSurface& surface, QColor axisColour, QColor colour, bool projected);
 
 private:
+    void drawOlderOnLayer(int width, int height);
+
     std::vector<Mark> m_marks;
+    std::unique_ptr<PictureSurface> m_layer;
+    size_t m_onLayer = 0;     // marks already drawn on the layer
+    QRect m_layerArea;        // where the layer holds anything
 };
 
 } // namespace scene

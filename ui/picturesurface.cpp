@@ -124,6 +124,11 @@ void PictureSurface::paintPicture(const QImage& picture, double left, double top
     painter().drawImage(QPointF(std::round(left), std::round(top)), picture);
 }
 
+void PictureSurface::paintLayer(const QImage& layer, const QRect& area)
+{
+    painter().drawImage(area.topLeft(), layer, area);
+}
+
 double PictureSurface::textWidth(const QString& text, const QFont& font)
 {
     return QFontMetricsF(font).horizontalAdvance(text);

@@ -46,6 +46,9 @@ public:
     // Text whose top-left corner is at (x, y).
     void text(double x, double y, const QString& text, const QFont& font, QColor colour);
     void paintPicture(const QImage& picture, double left, double top);
+    // The area of a layer of the surface's size, painted over the canvas at
+    // the same place, its transparent pixels letting the canvas show.
+    void paintLayer(const QImage& layer, const QRect& area);
 
     static double textWidth(const QString& text, const QFont& font);
     static double textHeight(const QString& text, const QFont& font);
