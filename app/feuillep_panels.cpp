@@ -72,7 +72,10 @@ void FeuilleP::installHelpLine()
         control->setAttribute(Qt::WA_NoMousePropagation);
         control->installEventFilter(this);
     }
-    m_enlargeCursor = QCursor(QPixmap(applicationDirectory() + QStringLiteral("loupe.png")), 13, 13);
+    // Without its picture the magnifier pointer stays an arrow.
+    const QPixmap loupe(applicationDirectory() + QStringLiteral("loupe.png"));
+    if (!loupe.isNull())
+        m_enlargeCursor = QCursor(loupe, 13, 13);
 }
 
 void FeuilleP::showHelpFor(QObject* control)

@@ -1,6 +1,7 @@
 #include "ui/soundservice.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
@@ -17,7 +18,8 @@ public:
         // static service that points at it.
         if (!m_effect)
             m_effect = new QSoundEffect(qApp);
-        m_effect->setSource(QUrl::fromLocalFile(path));
+        // A missing sound is silence, not a decoding error.
+        m_effect->setSource(QFileInfo(path).isReadable() ? QUrl::fromLocalFile(path) : QUrl());
     }
 
     void play() override

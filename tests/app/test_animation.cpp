@@ -2,6 +2,7 @@
 // pause and step, stop and reset, and leaving the scene.
 
 #include "windowfixture.h"
+#include "common/testmain.h"
 
 #include "common/readouts.h"
 
@@ -427,5 +428,5 @@ void TestAnimation::stepPastTheEdge()
              qPrintable(QStringLiteral("exit status %1, code %2").arg(child.exitStatus()).arg(child.exitCode())));
 }
 
-QTEST_MAIN(TestAnimation)
+TAVREL_TEST_MAIN(TestAnimation)
 #include "test_animation.moc"

@@ -7,6 +7,7 @@
 #include "common/readouts.h"
 
 #include "sim/catalogue.h"
+#include "common/testmain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -246,5 +247,5 @@ void TestBounce::leavingTheSceneWhileBouncing()
     QVERIFY(!s.trajectoryStarted);
 }
 
-QTEST_MAIN(TestBounce)
+TAVREL_TEST_MAIN(TestBounce)
 #include "test_bounce.moc"

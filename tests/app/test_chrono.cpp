@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "ui/updown.h"
+#include "common/testmain.h"
 
 namespace {
 
@@ -351,5 +352,5 @@ void TestChrono::eraseRestoresThePhotograph()
     QCOMPARE(w.sceneSurface().canvas(), bare);
 }
 
-QTEST_MAIN(TestChrono)
+TAVREL_TEST_MAIN(TestChrono)
 #include "test_chrono.moc"

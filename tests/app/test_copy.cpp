@@ -1,4 +1,5 @@
 #include "windowfixture.h"
+#include "common/testmain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -48,5 +49,5 @@ void TestCopy::copiesTheGraph()
     QCOMPARE(w.ui().info->text(), confirmation);
 }
 
-QTEST_MAIN(TestCopy)
+TAVREL_TEST_MAIN(TestCopy)
 #include "test_copy.moc"

@@ -5,6 +5,7 @@
 #include "windowfixture.h"
 
 #include "sim/catalogue.h"
+#include "common/testmain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -183,5 +184,5 @@ void TestLiveGraphWindow::buttonsDuringAFlight()
     QCOMPARE(helpOverGraph(w), QStringLiteral("Ce graphe peut être agrandi"));
 }
 
-QTEST_MAIN(TestLiveGraphWindow)
+TAVREL_TEST_MAIN(TestLiveGraphWindow)
 #include "test_livegraph_window.moc"

@@ -2,6 +2,7 @@
 // panel, driven through the window's own events and handlers.
 
 #include "windowfixture.h"
+#include "common/testmain.h"
 
 #include "common/pixels.h"
 
@@ -236,5 +237,5 @@ void TestPanels::gridNeedsTheFrame()
     QVERIFY(w.ui().Check3->isChecked());
 }
 
-QTEST_MAIN(TestPanels)
+TAVREL_TEST_MAIN(TestPanels)
 #include "test_panels.moc"

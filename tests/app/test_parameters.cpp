@@ -3,6 +3,7 @@
 // choice of a place or a projectile.
 
 #include "windowfixture.h"
+#include "common/testmain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -265,5 +266,5 @@ void TestParameters::placeChoice()
     QCOMPARE(w.sceneSurface().background().pixelColor(inside), expected.pixelColor(inside));
 }
 
-QTEST_MAIN(TestParameters)
+TAVREL_TEST_MAIN(TestParameters)
 #include "test_parameters.moc"

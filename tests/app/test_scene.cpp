@@ -2,6 +2,7 @@
 // grid, and the trajectory baked into the background.
 
 #include "windowfixture.h"
+#include "common/testmain.h"
 
 #include "common/pixels.h"
 
@@ -203,5 +204,5 @@ void TestScene::trajectoryStaysAboveTheGround()
     QVERIFY(testing::holdsColour(baked, yellow, QRect(QPoint(x - 3, 434), QPoint(x + 1, 436))));
 }
 
-QTEST_MAIN(TestScene)
+TAVREL_TEST_MAIN(TestScene)
 #include "test_scene.moc"

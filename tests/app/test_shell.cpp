@@ -5,6 +5,7 @@
 #include "windowfixture.h"
 
 #include "config/recordfile.h"
+#include "common/testmain.h"
 
 #include <QGuiApplication>
 #include <QProcess>
@@ -199,5 +200,5 @@ void TestShell::sizeRuleOnAWideScreen()
     QCOMPARE(child.exitCode(), 0);
 }
 
-QTEST_MAIN(TestShell)
+TAVREL_TEST_MAIN(TestShell)
 #include "test_shell.moc"

@@ -1,4 +1,5 @@
 #include "windowfixture.h"
+#include "common/testmain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,5 +28,5 @@ void TestStartup::defaults()
     QVERIFY(!w.failedFatally());
 }
 
-QTEST_MAIN(TestStartup)
+TAVREL_TEST_MAIN(TestStartup)
 #include "test_startup.moc"

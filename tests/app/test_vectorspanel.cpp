@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include "ui/updown.h"
+#include "common/testmain.h"
 #include <QTest>
 #include <array>
 
@@ -236,5 +237,5 @@ void TestVectorsPanel::weightLegendFollowsTheProjectile()
     QCOMPARE(w.ui().Picture1->grab().toImage(), ball);
 }
 
-QTEST_MAIN(TestVectorsPanel)
+TAVREL_TEST_MAIN(TestVectorsPanel)
 #include "test_vectorspanel.moc"

@@ -1,4 +1,5 @@
 #include "config/recordfile.h"
+#include "common/testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -189,5 +190,5 @@ void TestRecordFile::unwritablePath()
     QVERIFY(!QFile::exists(path()));
 }
 
-QTEST_GUILESS_MAIN(TestRecordFile)
+TAVREL_TEST_GUILESS_MAIN(TestRecordFile)
 #include "test_recordfile.moc"

@@ -1,6 +1,7 @@
 // The graph-choice panel: the group rule and where the labels are painted.
 
 #include "graphs/choicepanel.h"
+#include "common/testmain.h"
 
 #include "common/pixels.h"
 
@@ -84,5 +85,5 @@ void TestChoicePanel::labelsBesideBoxes()
     QVERIFY(!testing::hasInk(image, QRect(0, 0, 200, 15)));
 }
 
-QTEST_MAIN(TestChoicePanel)
+TAVREL_TEST_MAIN(TestChoicePanel)
 #include "test_choicepanel.moc"

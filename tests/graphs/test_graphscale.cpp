@@ -4,6 +4,7 @@
 #include "graphs/graphlabels.h"
 #include "graphs/graphscale.h"
 #include "ui/numberformat.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cmath>
@@ -175,5 +176,5 @@ void TestGraphScale::noScale()
     QCOMPARE(std::isnan(s.flightDuration), durationIsNaN);
 }
 
-QTEST_GUILESS_MAIN(TestGraphScale)
+TAVREL_TEST_GUILESS_MAIN(TestGraphScale)
 #include "test_graphscale.moc"

@@ -1,6 +1,7 @@
 // The arrow head: two barbs 10 units back along the shaft and 5 to each side.
 
 #include "scene/arrowhead.h"
+#include "common/testmain.h"
 
 #include <QTest>
 
@@ -51,5 +52,5 @@ void TestArrowHead::barbs()
     QCOMPARE(head.barb2, barb2);
 }
 
-QTEST_MAIN(TestArrowHead)
+TAVREL_TEST_MAIN(TestArrowHead)
 #include "test_arrowhead.moc"

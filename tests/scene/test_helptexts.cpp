@@ -1,4 +1,5 @@
 #include "scene/helptexts.h"
+#include "common/testmain.h"
 
 #include <QTest>
 
@@ -78,5 +79,5 @@ void TestHelpTexts::texts()
     QCOMPARE(text, expected);
 }
 
-QTEST_MAIN(TestHelpTexts)
+TAVREL_TEST_MAIN(TestHelpTexts)
 #include "test_helptexts.moc"

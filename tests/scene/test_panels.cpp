@@ -2,6 +2,7 @@
 #include "scene/chronopanel.h"
 #include "scene/parameterspanel.h"
 #include "scene/tabstrip.h"
+#include "common/testmain.h"
 
 #include <QImage>
 #include <QPainter>
@@ -143,5 +144,5 @@ void TestPanels::chronoLabels()
     QVERIFY(testing::hasInk(image, QRect(g.chrono.right() + 1, g.chrono.top(), 24, g.chrono.height())));  // "ms"
 }
 
-QTEST_MAIN(TestPanels)
+TAVREL_TEST_MAIN(TestPanels)
 #include "test_panels.moc"

@@ -1,5 +1,6 @@
 #include "scene/tabstrip.h"
 #include "scene/tabstripwidget.h"
+#include "common/testmain.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -232,5 +233,5 @@ void TestTabStrip::widgetSelectsAndShowsPanels()
     QVERIFY(panels[0]->isVisible());
 }
 
-QTEST_MAIN(TestTabStrip)
+TAVREL_TEST_MAIN(TestTabStrip)
 #include "test_tabstrip.moc"

@@ -2,6 +2,7 @@
 // the rocher's weight scale, and a layout that fits the panel.
 
 #include "scene/vectorlegends.h"
+#include "common/testmain.h"
 
 #include <QImage>
 #include <QPainter>
@@ -107,5 +108,5 @@ void TestVectorLegends::layoutFitsThePanel()
     }
 }
 
-QTEST_MAIN(TestVectorLegends)
+TAVREL_TEST_MAIN(TestVectorLegends)
 #include "test_vectorlegends.moc"

@@ -5,6 +5,7 @@
 #include "scene/vectors.h"
 #include "sim/catalogue.h"
 #include "ui/picturesurface.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <functional>
@@ -222,5 +223,5 @@ void TestVectors::constructionClosesOnVariation()
     QVERIFY(qAbs(points.before->y + points.before->dy - (p.y() + 9.8 * 20 * 0.6)) < 1e-3);
 }
 
-QTEST_MAIN(TestVectors)
+TAVREL_TEST_MAIN(TestVectors)
 #include "test_vectors.moc"

@@ -6,6 +6,7 @@
 #include "sim/catalogue.h"
 #include "sim/flight.h"
 #include "sim/initialconditions.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cmath>
@@ -164,5 +165,5 @@ void TestBounce::endSpeed()
     QCOMPARE(b.bounceTime, tau);
 }
 
-QTEST_APPLESS_MAIN(TestBounce)
+TAVREL_TEST_APPLESS_MAIN(TestBounce)
 #include "test_bounce.moc"

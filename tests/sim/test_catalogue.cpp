@@ -1,6 +1,7 @@
 // The places and projectiles as the lists show them.
 
 #include "sim/catalogue.h"
+#include "common/testmain.h"
 
 #include <QString>
 #include <QTest>
@@ -66,5 +67,5 @@ void TestCatalogue::projectiles()
     QCOMPARE(sim::bounces(index), bounces);
 }
 
-QTEST_APPLESS_MAIN(TestCatalogue)
+TAVREL_TEST_APPLESS_MAIN(TestCatalogue)
 #include "test_catalogue.moc"

@@ -4,6 +4,7 @@
 #include "sim/catalogue.h"
 #include "sim/flight.h"
 #include "sim/initialconditions.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cmath>
@@ -111,5 +112,5 @@ void TestFlight::tickOfTheLanding()
     QCOMPARE(std::round(contact * 100.0f) / 100.0f, 2.98f);
 }
 
-QTEST_APPLESS_MAIN(TestFlight)
+TAVREL_TEST_APPLESS_MAIN(TestFlight)
 #include "test_flight.moc"

@@ -1,6 +1,7 @@
 // The limits of v0 and alpha and the launch velocity.
 
 #include "sim/initialconditions.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cmath>
@@ -76,5 +77,5 @@ void TestInitialConditions::straightDownIsTakenAs270Degrees()
     QCOMPARE(v.y, -15.0f);
 }
 
-QTEST_APPLESS_MAIN(TestInitialConditions)
+TAVREL_TEST_APPLESS_MAIN(TestInitialConditions)
 #include "test_initialconditions.moc"

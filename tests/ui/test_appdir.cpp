@@ -1,4 +1,5 @@
 #include "ui/appdir.h"
+#include "common/testmain.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -35,5 +36,5 @@ void TestAppDir::chosenDirectory()
     setApplicationDirectory(QString());
 }
 
-QTEST_GUILESS_MAIN(TestAppDir)
+TAVREL_TEST_GUILESS_MAIN(TestAppDir)
 #include "test_appdir.moc"

@@ -2,6 +2,7 @@
 #include "ui/dialogservice.h"
 
 #include "common/pdfpages.h"
+#include "common/testmain.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -286,5 +287,5 @@ void TestConfimp::previewShowsThePages()
     QVERIFY(!pdf::boundingBox(pdf::pageImage(file, 1, renderDpi), isBlue).isEmpty());
 }
 
-QTEST_MAIN(TestConfimp)
+TAVREL_TEST_MAIN(TestConfimp)
 #include "test_confimp.moc"

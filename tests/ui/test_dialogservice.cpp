@@ -1,4 +1,5 @@
 #include "ui/dialogservice.h"
+#include "common/testmain.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -36,6 +37,11 @@ private slots:
 private:
     // Runs `answer` on the modal dialog as soon as it shows.
     static void whenModal(std::function<void(QWidget*)> answer);
+
+    // The real dialogs ask the window system for size limits, which the
+    // headless platform cannot honour.
+    const testsupport::ToleratedMessages m_headless{
+        QRegularExpression(QStringLiteral("^This plugin does not support propagateSizeHints\\(\\)$"))};
 };
 
 void TestDialogService::whenModal(std::function<void(QWidget*)> answer)
@@ -249,5 +255,5 @@ void TestDialogService::realSaveFileAddsExtension()
     QCOMPARE(path, std::optional<QString>(directory.filePath("mesures.csv")));
 }
 
-QTEST_MAIN(TestDialogService)
+TAVREL_TEST_MAIN(TestDialogService)
 #include "test_dialogservice.moc"

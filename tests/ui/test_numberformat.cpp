@@ -1,4 +1,5 @@
 #include "ui/numberformat.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cmath>
@@ -167,5 +168,5 @@ void TestNumberFormat::number()
         QCOMPARE(*number, expected);
 }
 
-QTEST_GUILESS_MAIN(TestNumberFormat)
+TAVREL_TEST_GUILESS_MAIN(TestNumberFormat)
 #include "test_numberformat.moc"

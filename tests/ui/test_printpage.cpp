@@ -2,6 +2,7 @@
 #include "ui/printpage.h"
 
 #include "common/pdfpages.h"
+#include "common/testmain.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -337,5 +338,5 @@ void TestPrintPage::previewDrawsThePages()
     QCOMPARE(pdf::pageCount(pdfPath(QStringLiteral("preview.pdf"))), 2);
 }
 
-QTEST_MAIN(TestPrintPage)
+TAVREL_TEST_MAIN(TestPrintPage)
 #include "test_printpage.moc"

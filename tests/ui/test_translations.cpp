@@ -1,4 +1,5 @@
 #include "ui/translations.h"
+#include "common/testmain.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -38,5 +39,5 @@ void TestTranslations::standardButtonsInFrench()
     QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QString("Annuler"));
 }
 
-QTEST_MAIN(TestTranslations)
+TAVREL_TEST_MAIN(TestTranslations)
 #include "test_translations.moc"
