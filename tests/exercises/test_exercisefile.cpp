@@ -1,5 +1,6 @@
 #include "exercises/exercisefile.h"
 #include "exercises/exercisefixture.h"
+#include "common/testmain.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -175,5 +176,5 @@ void TestExerciseFile::relativeNames()
     QCOMPARE(resolveRelative(m_dir->path() + "/", name), QDir(m_dir->path()).absolutePath() + "/" + expected);
 }
 
-QTEST_MAIN(TestExerciseFile)
+TAVREL_TEST_MAIN(TestExerciseFile)
 #include "test_exercisefile.moc"

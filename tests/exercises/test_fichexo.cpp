@@ -2,6 +2,7 @@
 #include "exercises/exercisefixture.h"
 
 #include "ui/dialogservice.h"
+#include "common/testmain.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -243,5 +244,5 @@ void TestFichexo::closingWithoutLoading()
     QVERIFY(!chooser.isVisible());
 }
 
-QTEST_MAIN(TestFichexo)
+TAVREL_TEST_MAIN(TestFichexo)
 #include "test_fichexo.moc"

@@ -1,5 +1,6 @@
 #include "exercises/rtf/rtfreader.h"
 #include "exercises/rtfprobe.h"
+#include "common/testmain.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -321,5 +322,5 @@ void TestRtfReader::corruptPictureLeavesTheText()
     QCOMPARE(text.toPlainText(), QString("ab"));
 }
 
-QTEST_MAIN(TestRtfReader)
+TAVREL_TEST_MAIN(TestRtfReader)
 #include "test_rtfreader.moc"

@@ -4,6 +4,7 @@
 #include "exercises/rtf/rtfreader.h"
 #include "exercises/rtf/rtfwriter.h"
 #include "exercises/rtfprobe.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <QTextTable>
@@ -221,5 +222,5 @@ void TestRtfWriter::outputIsSevenBitAndBalanced()
     QCOMPARE(depth, 0);
 }
 
-QTEST_MAIN(TestRtfWriter)
+TAVREL_TEST_MAIN(TestRtfWriter)
 #include "test_rtfwriter.moc"

@@ -3,6 +3,7 @@
 // the read-out under a point and the markers under the pointer.
 
 #include "graphs/enlargedgraph.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cmath>
@@ -264,5 +265,5 @@ void TestEnlargedGraph::markersUnderPointer()
     QCOMPARE(markersUnder(graph, 20, 380), (std::vector<TableCell>{{0, 1}}));
 }
 
-QTEST_MAIN(TestEnlargedGraph)
+TAVREL_TEST_MAIN(TestEnlargedGraph)
 #include "test_enlargedgraph.moc"

@@ -7,6 +7,7 @@
 #include "graphs/enlargedpainting.h"
 #include "ui/dialogservice.h"
 #include "ui/paintedpanel.h"
+#include "common/testmain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -583,5 +584,5 @@ void TestGraphes::enregistrerTableauFails()
     QVERIFY(!QFile::exists(path));
 }
 
-QTEST_MAIN(TestGraphes)
+TAVREL_TEST_MAIN(TestGraphes)
 #include "test_graphes.moc"

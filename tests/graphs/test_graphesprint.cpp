@@ -6,6 +6,7 @@
 #include "common/pdfpages.h"
 #include "ui/dialogservice.h"
 #include "ui/printpage.h"
+#include "common/testmain.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -168,5 +169,5 @@ void TestGraphesPrint::cancelledChoicePrintsNothing()
     QCOMPARE(QDir(m_directory.path()).entryList(QDir::Files), before);
 }
 
-QTEST_MAIN(TestGraphesPrint)
+TAVREL_TEST_MAIN(TestGraphesPrint)
 #include "test_graphesprint.moc"

@@ -5,6 +5,7 @@
 #include "graphs/graphlabels.h"
 #include "graphs/tableexport.h"
 #include "graphs/valuetable.h"
+#include "common/testmain.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -200,5 +201,5 @@ void TestValueTable::emptyTable()
     QVERIFY(tableAsHtml(nothing).isEmpty());
 }
 
-QTEST_MAIN(TestValueTable)
+TAVREL_TEST_MAIN(TestValueTable)
 #include "test_valuetable.moc"
