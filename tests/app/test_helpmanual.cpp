@@ -2,6 +2,8 @@
 // (and an anchor) that exists, every picture named exists and loads, every
 // page can be reached from the contents.
 
+#include "common/testmain.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -166,5 +168,5 @@ void TestHelpManual::coversTheProgram()
         QVERIFY2(all.contains(word), qPrintable(word));
 }
 
-QTEST_MAIN(TestHelpManual)
+TAVREL_TEST_MAIN(TestHelpManual)
 #include "test_helpmanual.moc"

@@ -1,4 +1,5 @@
 #include "app/helpwindow.h"
+#include "common/testmain.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -196,5 +197,5 @@ void TestHelpWindow::searchFindsNothing()
     QVERIFY(window.searchResults().isEmpty());
 }
 
-QTEST_MAIN(TestHelpWindow)
+TAVREL_TEST_MAIN(TestHelpWindow)
 #include "test_helpwindow.moc"

@@ -2,6 +2,7 @@
 #include "calc/evaluator.h"
 #include "calc/notation.h"
 #include "calc/resultformat.h"
+#include "common/testmain.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -401,5 +402,5 @@ void TestEvaluator::randomLines()
     QVERIFY(clock.elapsed() < 20000);
 }
 
-QTEST_GUILESS_MAIN(TestEvaluator)
+TAVREL_TEST_GUILESS_MAIN(TestEvaluator)
 #include "test_evaluator.moc"

@@ -1,5 +1,6 @@
 #include "calc/calcmessages.h"
 #include "calc/machine.h"
+#include "common/testmain.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
@@ -412,5 +413,5 @@ void TestMachine::hostileLinesGiveAMessage()
     QCOMPARE(m_machine->ui().history->rowCount(), 0);
 }
 
-QTEST_MAIN(TestMachine)
+TAVREL_TEST_MAIN(TestMachine)
 #include "test_machine.moc"

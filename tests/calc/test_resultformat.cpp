@@ -1,4 +1,5 @@
 #include "calc/resultformat.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cfloat>
@@ -36,5 +37,5 @@ void TestResultFormat::results()
     QCOMPARE(formatResult(value), expected);
 }
 
-QTEST_GUILESS_MAIN(TestResultFormat)
+TAVREL_TEST_GUILESS_MAIN(TestResultFormat)
 #include "test_resultformat.moc"

@@ -37,11 +37,6 @@ private slots:
 private:
     // Runs `answer` on the modal dialog as soon as it shows.
     static void whenModal(std::function<void(QWidget*)> answer);
-
-    // The real dialogs ask the window system for size limits, which the
-    // headless platform cannot honour.
-    const testsupport::ToleratedMessages m_headless{
-        QRegularExpression(QStringLiteral("^This plugin does not support propagateSizeHints\\(\\)$"))};
 };
 
 void TestDialogService::whenModal(std::function<void(QWidget*)> answer)
