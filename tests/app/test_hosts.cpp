@@ -4,6 +4,7 @@
 #include "windowfixture.h"
 
 #include "sim/catalogue.h"
+#include "common/testmain.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,5 +78,5 @@ void TestHosts::editedStatementAsksBeforeClosing()
              modified ? QStringLiteral("Abandon des données?") : QStringLiteral("Fermer"));
 }
 
-QTEST_MAIN(TestHosts)
+TAVREL_TEST_MAIN(TestHosts)
 #include "test_hosts.moc"

@@ -3,6 +3,7 @@
 // vector scales.
 
 #include "scene/scenegeometry.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cmath>
@@ -141,5 +142,5 @@ void TestSceneGeometry::vectorScales()
     QCOMPARE(scene::weightScaleFor(value), weightScale);
 }
 
-QTEST_APPLESS_MAIN(TestSceneGeometry)
+TAVREL_TEST_APPLESS_MAIN(TestSceneGeometry)
 #include "test_scenegeometry.moc"

@@ -5,6 +5,7 @@
 
 #include "sim/chronophotography.h"
 #include "sim/flight.h"
+#include "common/testmain.h"
 
 #include <QTest>
 #include <cmath>
@@ -107,5 +108,5 @@ void TestChronophotography::photoFlagLastsOneTick()
     QVERIFY(!chrono.photoThisTick);
 }
 
-QTEST_APPLESS_MAIN(TestChronophotography)
+TAVREL_TEST_APPLESS_MAIN(TestChronophotography)
 #include "test_chronophotography.moc"
