@@ -3,6 +3,7 @@
 // must not validate itself on a window half destroyed.
 
 #include "windowfixture.h"
+#include "common/testmain.h"
 
 #include <QApplication>
 #include <QFile>
@@ -64,5 +65,5 @@ void TestShutdown::fatalRoadWithAFocusedField()
     QVERIFY(!QApplication::focusWidget());
 }
 
-QTEST_MAIN(TestShutdown)
+TAVREL_TEST_MAIN(TestShutdown)
 #include "test_shutdown.moc"

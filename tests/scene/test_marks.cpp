@@ -4,6 +4,7 @@
 
 #include "scene/marks.h"
 #include "ui/picturesurface.h"
+#include "common/testmain.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -158,5 +159,5 @@ void TestMarks::erasingForgetsTheOlderMarks()
     QCOMPARE(surface.canvas(), reference.canvas());
 }
 
-QTEST_MAIN(TestMarks)
+TAVREL_TEST_MAIN(TestMarks)
 #include "test_marks.moc"
