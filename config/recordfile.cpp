@@ -42,35 +42,23 @@ std::filesystem::path toPath(const QString& path)
     return std::filesystem::path(path.toStdU16String());
 }
 
-// A record's 128 bytes: the length, the string cut to what fits, zeros.
-std::string recordImage(std::string_view bytes)
-{
-    const std::size_t length = std::min<std::size_t>(bytes.size(), maxRecordTextLength);
-    std::string image(recordLength, '\0');
-    image[0] = char(length & 0xFF);
-    image[1] = char(length >> 8);
-    image.replace(2, length, bytes.substr(0, length));
-    return image;
-}
-
+// One record read from a file: its own bytes only, so that the rule of
+// recordString serves files and images alike.
 std::optional<std::string> readFrom(std::ifstream& file, std::uint64_t fileSize, int record)
 {
     if (record < 1)
         return std::nullopt;
     const std::uint64_t start = recordStart(record);
-    if (start + 2 > fileSize)
+    if (start >= fileSize)
         return std::nullopt;
-    unsigned char field[2];
+    std::string image(std::size_t(std::min<std::uint64_t>(recordLength, fileSize - start)), '\0');
     file.seekg(std::streamoff(start));
-    if (!file.read(reinterpret_cast<char*>(field), 2))
+    if (!file.read(image.data(), std::streamsize(image.size())))
         return std::nullopt;
-    const std::uint64_t length = field[0] | (unsigned(field[1]) << 8);
-    if (length > maxRecordTextLength || start + 2 + length > fileSize)
+    RecordString read = recordString(image, 1);
+    if (read.fault)
         return std::nullopt;
-    std::string bytes(length, '\0');
-    if (!file.read(bytes.data(), std::streamsize(length)))
-        return std::nullopt;
-    return bytes;
+    return std::move(read.bytes);
 }
 
 std::optional<std::uint64_t> sizeOf(const std::filesystem::path& path)
@@ -112,6 +100,33 @@ QString fromCp1252(std::string_view bytes)
         text += (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
     }
     return text;
+}
+
+std::string recordImage(std::string_view bytes)
+{
+    const std::size_t length = std::min<std::size_t>(bytes.size(), maxRecordTextLength);
+    std::string image(recordLength, '\0');
+    image[0] = char(length & 0xFF);
+    image[1] = char(length >> 8);
+    image.replace(2, length, bytes.substr(0, length));
+    return image;
+}
+
+RecordString recordString(std::string_view image, int record)
+{
+    if (record < 1)
+        return {{}, RecordFault::Missing};
+    const std::uint64_t start = recordStart(record);
+    if (start + 2 > image.size())
+        return {{}, RecordFault::Missing};
+    const auto lowByte = static_cast<unsigned char>(image[start]);
+    const auto highByte = static_cast<unsigned char>(image[start + 1]);
+    const std::uint64_t length = lowByte | (unsigned(highByte) << 8);
+    if (length > maxRecordTextLength)
+        return {{}, RecordFault::TooLong};
+    if (start + 2 + length > image.size())
+        return {{}, RecordFault::CutShort};
+    return {std::string(image.substr(start + 2, length)), std::nullopt};
 }
 
 bool writeRecordsBytes(const std::filesystem::path& path, int firstRecord, const std::vector<std::string>& strings)

@@ -23,6 +23,22 @@ inline constexpr int maxRecordTextLength = recordLength - 2;
 std::string toCp1252(const QString& text);
 QString fromCp1252(std::string_view bytes);
 
+// Why a record cannot be read: its length field lies beyond the end of the
+// bytes, the length exceeds the record, or the string runs past the end.
+enum class RecordFault { Missing, TooLong, CutShort };
+
+struct RecordString {
+    std::string bytes;
+    std::optional<RecordFault> fault;
+};
+
+// The 128 bytes of a record holding bytes: the length, the string (cut to
+// 126 bytes), zeros.
+std::string recordImage(std::string_view bytes);
+// The string of a record in image, the first bytes of a file (a prefix long
+// enough for the record serves); the last record may end after its string.
+RecordString recordString(std::string_view image, int record);
+
 // The byte level. Writing creates the file if needed, leaves the other
 // records untouched, pads a short file with zero bytes up to the record,
 // fills the record after the string with zeros and cuts a string longer than

@@ -78,6 +78,20 @@ public:
             return std::nullopt;
         return dialog.selectedFiles().constFirst();
     }
+
+    std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override
+    {
+        QFileDialog dialog(parent, request.caption, request.folder, request.filter);
+        dialog.setObjectName(request.objectName);
+        // Qt's own dialog speaks French through our translations on every desktop.
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
 };
 
 DialogService* installed = nullptr;
@@ -162,5 +176,17 @@ std::optional<QString> ScriptedDialogs::chooseSaveFile(QWidget*, const QString&,
         return std::nullopt;
     const std::optional<QString> path = m_fileNames.front();
     m_fileNames.erase(m_fileNames.begin());
+    return path;
+}
+
+std::optional<QString> ScriptedDialogs::chooseFile(QWidget*, const FileRequest& request)
+{
+    m_fileRequests.push_back(request);
+    if (m_files.empty())
+        return std::nullopt;
+    const QString path = m_files.front();
+    m_files.erase(m_files.begin());
+    if (path.isNull())
+        return std::nullopt;
     return path;
 }

@@ -16,6 +16,15 @@ class DialogService {
 public:
     enum class Icon { Information, Question, Warning, Critical };
 
+    // A file to open or a name to save under, chosen in a standard dialog.
+    struct FileRequest {
+        QString objectName; // the dialog's design name
+        QString caption;
+        QString folder;     // where browsing starts
+        QString filter;     // such as "Configurations (*.P20 *.p20)"
+        bool save = false;  // a name to write; the caller asks before overwriting
+    };
+
     virtual ~DialogService() = default;
 
     // OK/Cancel question; true for OK.
@@ -33,6 +42,8 @@ public:
     // Shows one of the program's own modal windows and answers its result
     // (QDialog::Accepted or QDialog::Rejected).
     virtual int runModal(QDialog& dialog) = 0;
+    // The full path chosen; nothing when the user cancels.
+    virtual std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) = 0;
 
     // The file chooser for saving, starting at suggestedPath; the first
     // extension of the filter ("Fichiers CSV (*.csv)") is added to a name
@@ -63,9 +74,10 @@ public:
     int runModal(QDialog& dialog) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
                                           const QString& filter) override;
+    std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
 
     // Replies used in order; when none is queued a question answers OK and the
-    // colour chooser, the printer choice and the file chooser are cancelled.
+    // colour chooser, the printer choice and the file choosers are cancelled.
     void queueAnswer(bool ok) { m_answers.push_back(ok); }
     void queueColour(std::optional<QColor> colour) { m_colours.push_back(colour); }
     // A printer choice that prints into the PDF file `path`, or a cancelled
@@ -79,8 +91,11 @@ public:
     void queueModal(std::function<void(QDialog&)> user) { m_modals.push_back(std::move(user)); }
     // The path the next file chooser answers, or a cancelled choice.
     void queueFileName(std::optional<QString> path) { m_fileNames.push_back(std::move(path)); }
+    // The path the next file dialog answers, or nothing for a cancelled one.
+    void queueFile(const std::optional<QString>& path) { m_files.push_back(path.value_or(QString())); }
 
     const std::vector<Shown>& shown() const { return m_shown; }
+    const std::vector<FileRequest>& fileRequests() const { return m_fileRequests; }
     std::optional<QColor> lastInitialColour() const { return m_lastInitial; }
     int printerChoices() const { return m_printerChoices; }
     int previews() const { return m_previews; }
@@ -88,7 +103,11 @@ public:
     const std::vector<QString>& modalsShown() const { return m_modalsShown; }
     // The suggested path of the last file chooser, empty when none was shown.
     QString lastSuggestedPath() const { return m_lastSuggestedPath; }
-    void forget() { m_shown.clear(); }
+    void forget()
+    {
+        m_shown.clear();
+        m_fileRequests.clear();
+    }
 
 private:
     std::vector<bool> m_answers;
@@ -99,7 +118,9 @@ private:
     std::vector<QString> m_modalsShown;
     int m_printerChoices = 0;
     int m_previews = 0;
+    std::vector<QString> m_files; // a null string stands for a cancelled dialog
     std::vector<Shown> m_shown;
+    std::vector<FileRequest> m_fileRequests;
     std::optional<QColor> m_lastInitial;
     std::vector<std::optional<QString>> m_fileNames;
     QString m_lastSuggestedPath;
