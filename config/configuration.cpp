@@ -24,7 +24,8 @@ constexpr Outcome accepted = std::nullopt;
 std::optional<long long> valInteger(const QString& text)
 {
     const double value = std::nearbyint(Val(text));
-    if (!(std::fabs(value) <= double(std::numeric_limits<std::int32_t>::max())))
+    if (!(value >= double(std::numeric_limits<std::int32_t>::min())
+          && value <= double(std::numeric_limits<std::int32_t>::max())))
         return std::nullopt;
     return static_cast<long long>(value);
 }
@@ -216,7 +217,9 @@ bool writeConfiguration(const QString& path, const Configuration& configuration)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(image->data(), qint64(image->size())) != qint64(image->size())) {
+    // The buffer is flushed and checked here: a flush that fails inside
+    // commit() (a full disk) would still put the short file in place.
+    if (file.write(image->data(), qint64(image->size())) != qint64(image->size()) || !file.flush()) {
         file.cancelWriting();
         file.commit();
         return false;
