@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -33,18 +34,24 @@ private slots:
     void scriptedFileNames();
     void realSaveFileCancelled();
     void realSaveFileAddsExtension();
+    void scriptedFiles();
+    void realFileDialog_data();
+    void realFileDialog();
+    void realFileDialogCancelled();
 
 private:
-    // Runs `answer` on the modal dialog as soon as it shows.
-    static void whenModal(std::function<void(QWidget*)> answer);
+    // Runs `answer` on the modal dialog as soon as it shows (one of that
+    // class, when given: a closed box may still be the modal one for a moment).
+    static void whenModal(std::function<void(QWidget*)> answer, const char* className = nullptr);
 };
 
-void TestDialogService::whenModal(std::function<void(QWidget*)> answer)
+void TestDialogService::whenModal(std::function<void(QWidget*)> answer, const char* className)
 {
     auto* timer = new QTimer;
     timer->setInterval(10);
-    connect(timer, &QTimer::timeout, timer, [timer, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    connect(timer, &QTimer::timeout, timer, [timer, answer, className] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && (!className || modal->inherits(className))) {
             timer->deleteLater();
             timer->stop();
             answer(modal);
@@ -248,6 +255,71 @@ void TestDialogService::realSaveFileAddsExtension()
     const std::optional<QString> path = DialogService::current().chooseSaveFile(
         nullptr, "Enregistrer le tableau", directory.filePath("tableau.csv"), "Tableau de valeurs (*.csv)");
     QCOMPARE(path, std::optional<QString>(directory.filePath("mesures.csv")));
+}
+
+void TestDialogService::scriptedFiles()
+{
+    ScriptedDialogs dialogs;
+    dialogs.queueFile(QString("/tmp/a.P20"));
+    dialogs.queueFile(std::nullopt);
+    const DialogService::FileRequest request{"ouvrir", "Ouvrir une configuration", "/tmp", "(*.P20)", false};
+    QCOMPARE(dialogs.chooseFile(nullptr, request), std::optional<QString>("/tmp/a.P20"));
+    QCOMPARE(dialogs.chooseFile(nullptr, request), std::nullopt);
+    QCOMPARE(dialogs.chooseFile(nullptr, request), std::nullopt); // nothing queued: cancelled
+    QCOMPARE(dialogs.fileRequests().size(), std::size_t(3));
+    QCOMPARE(dialogs.fileRequests()[0].caption, QString("Ouvrir une configuration"));
+    dialogs.forget();
+    QVERIFY(dialogs.fileRequests().empty());
+}
+
+void TestDialogService::realFileDialog_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addRow("open") << false;
+    QTest::addRow("save") << true;
+}
+
+void TestDialogService::realFileDialog()
+{
+    QFETCH(bool, save);
+    QTemporaryDir folder;
+    QFile existing(folder.filePath("chute.P20"));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+
+    QString objectName, title, directory;
+    QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+    QFileDialog::FileMode fileMode = QFileDialog::Directory;
+    bool confirmsOverwrite = true;
+    whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(dialog);
+        objectName = dialog->objectName();
+        title = dialog->windowTitle();
+        directory = dialog->directory().absolutePath();
+        mode = dialog->acceptMode();
+        fileMode = dialog->fileMode();
+        confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        dialog->selectFile(folder.filePath("chute.P20"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    }, "QFileDialog");
+    const QString name = save ? "enregistrer" : "ouvrir";
+    const std::optional<QString> chosen = DialogService::current().chooseFile(
+        nullptr, {name, "Légende", folder.path(), "Configurations (*.P20 *.p20)", save});
+    QCOMPARE(chosen, std::optional<QString>(folder.filePath("chute.P20")));
+    QCOMPARE(objectName, name);
+    QCOMPARE(title, QString("Légende"));
+    QCOMPARE(directory, QDir(folder.path()).absolutePath());
+    QCOMPARE(mode, save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    QCOMPARE(fileMode, save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QVERIFY(!confirmsOverwrite); // our own question asks instead
+}
+
+void TestDialogService::realFileDialogCancelled()
+{
+    whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); }, "QFileDialog");
+    QCOMPARE(DialogService::current().chooseFile(nullptr, {"ouvrir", "Ouvrir", QDir::tempPath(), "(*.P20)", false}),
+             std::nullopt);
 }
 
 TAVREL_TEST_MAIN(TestDialogService)
