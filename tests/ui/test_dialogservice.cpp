@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QMessageBox>
 #include <QPainter>
@@ -40,8 +41,9 @@ private slots:
     void realFileDialogCancelled();
 
 private:
-    // Runs `answer` on the modal dialog as soon as it shows (one of that
-    // class, when given: a closed box may still be the modal one for a moment).
+    // Runs `answer` on the modal dialog as soon as it shows; when a class is
+    // given, on the shown window of that class (a window closed by an earlier
+    // test may still head the modal stack).
     static void whenModal(std::function<void(QWidget*)> answer, const char* className = nullptr);
 };
 
@@ -51,7 +53,13 @@ void TestDialogService::whenModal(std::function<void(QWidget*)> answer, const ch
     timer->setInterval(10);
     connect(timer, &QTimer::timeout, timer, [timer, answer, className] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && (!className || modal->inherits(className))) {
+        if (className) {
+            modal = nullptr;
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->isVisible() && window->inherits(className))
+                    modal = window;
+        }
+        if (modal) {
             timer->deleteLater();
             timer->stop();
             answer(modal);
@@ -300,7 +308,10 @@ void TestDialogService::realFileDialog()
         mode = dialog->acceptMode();
         fileMode = dialog->fileMode();
         confirmsOverwrite = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        dialog->selectFile(folder.filePath("chute.P20"));
+        // Typed whole, as selectFile() waits for the folder to be listed.
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(folder.filePath("chute.P20"));
         QMetaObject::invokeMethod(dialog, "accept");
     }, "QFileDialog");
     const QString name = save ? "enregistrer" : "ouvrir";
