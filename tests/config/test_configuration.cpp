@@ -1,4 +1,5 @@
 #include "config/configuration.h"
+#include "common/testmain.h"
 #include "config/recordfile.h"
 
 #include <QDir>
@@ -433,5 +434,5 @@ void TestConfiguration::failedWriteKeepsTheOldFile()
         QSKIP("this user writes into read-only folders (root): that case is not tried");
 }
 
-QTEST_GUILESS_MAIN(TestConfiguration)
+TAVREL_TEST_GUILESS_MAIN(TestConfiguration)
 #include "test_configuration.moc"

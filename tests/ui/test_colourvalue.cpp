@@ -1,4 +1,5 @@
 #include "ui/colourvalue.h"
+#include "common/testmain.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -56,5 +57,5 @@ void TestColourValue::negativeValues()
     QCOMPARE(colourOfValue(value, QColor(12, 34, 56)), drawn);
 }
 
-QTEST_MAIN(TestColourValue)
+TAVREL_TEST_MAIN(TestColourValue)
 #include "test_colourvalue.moc"

@@ -1,4 +1,5 @@
 #include "config/dialogs/configurationdialogs.h"
+#include "common/testmain.h"
 #include "config/dialogs/waitingnotice.h"
 #include "ui/dialogservice.h"
 
@@ -256,5 +257,5 @@ void TestConfigurationDialogs::waitingNotice()
     QVERIFY(!notice->isVisible());
 }
 
-QTEST_MAIN(TestConfigurationDialogs)
+TAVREL_TEST_MAIN(TestConfigurationDialogs)
 #include "test_configurationdialogs.moc"
