@@ -2,7 +2,6 @@
 
 #include "app/feuillep.h"
 
-#include "app/markerfile.h"
 #include "app/scenepicture.h"
 #include "app/welcometext.h"
 #include "scene/windowpainting.h"
@@ -49,7 +48,7 @@ FeuilleP::~FeuilleP()
     qDeleteAll(m_fieldFilters);
 }
 
-QString FeuilleP::markerFilePath() { return markerfile::path(); }
+QString FeuilleP::markerFilePath() { return MarkerFile::path(); }
 
 PictureSurface& FeuilleP::surface() { return m_ui.Picture2->surface(); }
 const PictureSurface& FeuilleP::sceneSurface() const { return m_ui.Picture2->surface(); }
@@ -58,7 +57,7 @@ bool FeuilleP::timerRunning() const { return m_ui.Timer1->isActive(); }
 
 void FeuilleP::Form_Load()
 {
-    markerfile::setRunning(true);
+    m_markerFile.markRunning();
 
     loadPictureLists();
     m_state.chrono.stop();
@@ -125,7 +124,7 @@ void FeuilleP::Form_Resize()
 void FeuilleP::Form_Activate()
 {
     plusbouton();
-    const QString request = markerfile::takeExerciseRequest().trimmed();
+    const QString request = m_markerFile.takeExerciseRequest().trimmed();
     if (!request.isEmpty())
         emit exerciseRequested(request);
 }
@@ -144,7 +143,7 @@ void FeuilleP::Form_Unload()
 {
     m_ui.Timer1->stop();
     SoundService::current().close();
-    markerfile::setRunning(false);
+    m_markerFile.markStopped();
 }
 
 void FeuilleP::changeEvent(QEvent* event)

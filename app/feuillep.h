@@ -12,6 +12,7 @@
 // plain data (graphesSetup()) or the ExerciseHost interface.
 
 #include "app/feuillepui.h"
+#include "app/markerfile.h"
 #include "exercises/exercisehost.h"
 #include "graphs/graphes.h"
 #include "graphs/livegraph.h"
@@ -175,6 +176,8 @@ private:
     // Clipboard (feuillep_copy.cpp).
     void putOnClipboard(const QImage& picture);
 
+    // Writes "NON" when the window goes, whatever way it goes.
+    MarkerFile m_markerFile;
     FeuillePUi m_ui;
     sim::SimulationState m_state;
     graphs::LiveGraph m_graph;

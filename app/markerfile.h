@@ -5,14 +5,29 @@
 
 #include <QString>
 
-namespace markerfile {
+class MarkerFile {
+public:
+    static constexpr int runningRecord = 10;
+    static constexpr int exerciseRecord = 31;
 
-constexpr int runningRecord = 10;
-constexpr int exerciseRecord = 31;
+    static QString path();
 
-QString path();
-void setRunning(bool running);
-// Reads record 31 and empties it, so that the exercise opens only once.
-QString takeExerciseRequest();
+    MarkerFile() = default;
+    MarkerFile(const MarkerFile&) = delete;
+    MarkerFile& operator=(const MarkerFile&) = delete;
+    // Whatever way the program ends, the window that said "OUI" goes away.
+    ~MarkerFile() { markStopped(); }
 
-} // namespace markerfile
+    void markRunning();
+    // Writes "NON" once after markRunning(); later calls do nothing.
+    void markStopped();
+
+    // Reads record 31 and empties it, so that the exercise opens only once.
+    // A request whose record cannot be emptied (a read-only file) is given
+    // once in the run, not again at every activation.
+    QString takeExerciseRequest();
+
+private:
+    bool m_running = false;
+    QString m_requestLeftInFile;
+};
