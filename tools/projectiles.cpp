@@ -63,10 +63,21 @@ void highlight(QPainter &p, QPointF centre, double rx, double ry, int alpha)
     p.restore();
 }
 
+// Draws what follows a little smaller about the centre of the picture, so
+// that two clear pixels surround the object on every side.
+void keepMargin(QPainter &p, double factor)
+{
+    p.translate(Size / 2.0, Size / 2.0);
+    p.scale(factor, factor);
+    p.translate(-Size / 2.0, -Size / 2.0);
+}
+
 QImage apple()
 {
     SmallCanvas canvas(Size);
     QPainter &p = canvas.painter();
+    // The leaf and the stalk rise to the top edge of the drawing.
+    keepMargin(p, 0.92);
 
     QPainterPath body;
     body.moveTo(16, 8.5);
@@ -293,12 +304,15 @@ QImage boule()
     return canvas.result();
 }
 
-// A big boulder that fills the square, with facets, cracks and grain. Its
-// outline is a polygon with barely rounded corners and a flat base it rests on.
+// A big boulder that nearly fills the square, with facets, cracks and grain.
+// Its outline is a polygon with barely rounded corners and a flat base it
+// rests on.
 QImage rock()
 {
     SmallCanvas canvas(Size);
     QPainter &p = canvas.painter();
+    // The outline is drawn from edge to edge of the square.
+    keepMargin(p, 0.88);
     Rng rng(55);
     const QPolygonF corners({QPointF(1.2, 17), QPointF(3.5, 8), QPointF(10, 2.2), QPointF(19, 1.5), QPointF(27.5, 5),
                              QPointF(30.8, 13), QPointF(30.5, 24), QPointF(27, 30.6), QPointF(5, 30.6),
@@ -384,7 +398,7 @@ bool writeProjectiles(const QString &dir)
         double shadowHeight;
     };
     // Picture number n of the lists matches projectile number n of the catalogue.
-    const Projectile projectiles[] = {{apple, 28, 6}, {stone, 27, 6}, {ball, 27, 6}, {boule, 27, 6}, {rock, 32, 7}};
+    const Projectile projectiles[] = {{apple, 26, 6}, {stone, 27, 6}, {ball, 27, 6}, {boule, 27, 6}, {rock, 28, 7}};
     for (int i = 0; i < 5; ++i) {
         const QString n = QString::number(i + 1);
         const Projectile &item = projectiles[i];
