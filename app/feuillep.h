@@ -24,8 +24,10 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
+class Machine;
 class PictureSurface;
 
 class FeuilleP : public QWidget, public ExerciseHost {
@@ -49,6 +51,8 @@ public:
     QImage scenePicture() const;
     // What the graphs window opens with.
     graphs::GraphesSetup graphesSetup() const;
+    // The calculator, once it has been opened and until the program ends.
+    const Machine* calculator() const { return m_machine.get(); }
 
     // The marker file through which other programs see us running.
     static QString markerFilePath();
@@ -70,6 +74,10 @@ public:
     void plusbouton();
     void maj12();
     void repgraphe();
+    // Shows the calculator modally (from "&Calculatrice" and from the graphs
+    // window's "Calculatrice" icon); it keeps its history, Ans and angle unit
+    // from one opening to the next.
+    void showCalculator();
 
     // The handlers of the controls.
     void Combo1_Click();
@@ -95,6 +103,7 @@ public:
     void Label4_Click(int index);
     void copim_Click();
     void copigraph_Click();
+    void Command8_Click();
 
     // ExerciseHost.
     QWidget* hostWindow() override { return this; }
@@ -192,4 +201,5 @@ private:
     QPixmap m_backdrop;
     // The key filters of the fields, which run their validations.
     QList<QObject*> m_fieldFilters;
+    std::unique_ptr<Machine> m_machine;
 };

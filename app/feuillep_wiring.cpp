@@ -28,6 +28,7 @@ void FeuilleP::connectHandlers()
     connect(m_ui.command12, &QToolButton::clicked, this, &FeuilleP::command12_Click);
     connect(m_ui.Command13, &QPushButton::clicked, this, &FeuilleP::Command13_Click);
     connect(m_ui.Command1, &QPushButton::clicked, this, &FeuilleP::close);
+    connect(m_ui.Command8, &QPushButton::clicked, this, &FeuilleP::Command8_Click);
 
     connect(m_ui.Combo1, &QComboBox::activated, this, &FeuilleP::Combo1_Click);
     connect(m_ui.Combo2, &QComboBox::activated, this, &FeuilleP::Combo2_Click);
