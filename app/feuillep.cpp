@@ -5,6 +5,7 @@
 #include "app/scenepicture.h"
 #include "app/welcometext.h"
 #include "config/dialogs/waitingnotice.h"
+#include "calc/machine.h"
 #include "scene/windowpainting.h"
 #include "sim/catalogue.h"
 #include "scene/projectilepicture.h"
@@ -147,6 +148,7 @@ void FeuilleP::Form_Unload()
 {
     m_ui.Timer1->stop();
     SoundService::current().close();
+    m_machine.reset();
     m_markerFile.markStopped();
 }
 
