@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>

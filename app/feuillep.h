@@ -17,15 +17,20 @@
 #include "graphs/livegraph.h"
 #include "scene/marks.h"
 #include "sim/simstate.h"
+#include "ui/confimp.h"
 
 #include <QCursor>
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
+class HelpWindow;
 class PictureSurface;
+class QPrinter;
 
 class FeuilleP : public QWidget, public ExerciseHost {
     Q_OBJECT
@@ -94,6 +99,13 @@ public:
     void Label4_Click(int index);
     void copim_Click();
     void copigraph_Click();
+    // "&Imprimer": the print dialog with the scene as "Copier l'animation"
+    // composes it, and the live graph when one is drawn.
+    void Command10_Click();
+    // "&Aide", and F1 anywhere: the manual at its contents.
+    void Command7_Click();
+    // The help window once opened (none before).
+    HelpWindow* helpWindow() const;
 
     // ExerciseHost.
     QWidget* hostWindow() override { return this; }
@@ -175,6 +187,9 @@ private:
     // Clipboard (feuillep_copy.cpp).
     void putOnClipboard(const QImage& picture);
 
+    // Printing (feuillep_print.cpp).
+    bool graphDrawn() const;
+
     FeuillePUi m_ui;
     sim::SimulationState m_state;
     graphs::LiveGraph m_graph;
@@ -189,4 +204,8 @@ private:
     QPixmap m_backdrop;
     // The key filters of the fields, which run their validations.
     QList<QObject*> m_fieldFilters;
+    // The printer and the print choices stay from one printout to the next.
+    std::unique_ptr<QPrinter> m_printer;
+    PrintChoices m_printChoices;
+    QPointer<HelpWindow> m_help;
 };
