@@ -3,6 +3,8 @@
 
 #include "windowfixture.h"
 
+#include "common/testmain.h"
+
 #include "app/helpwindow.h"
 
 #include <QDialog>
@@ -16,6 +18,10 @@ private slots:
     void f1Anywhere_data();
     void f1Anywhere();
     void f1OverAModalWindow();
+
+private:
+    // The headless platform cannot bring a window to the front.
+    testsupport::ToleratedMessages m_noRaise{QRegularExpression(QStringLiteral("^This plugin does not support raise\\(\\)$"))};
 };
 
 void TestHelp::helpButtonOpensTheContents()
@@ -84,5 +90,5 @@ void TestHelp::f1OverAModalWindow()
     QCOMPARE(help->parentWidget(), &f.w());
 }
 
-QTEST_MAIN(TestHelp)
+TAVREL_TEST_MAIN(TestHelp)
 #include "test_help.moc"

@@ -3,6 +3,8 @@
 
 #include "windowfixture.h"
 
+#include "common/testmain.h"
+
 #include "common/pdfpages.h"
 #include "ui/confimp.h"
 #include "ui/printpage.h"
@@ -196,5 +198,5 @@ void TestPrinting::choicesKept()
     QVERIFY(!down);
 }
 
-QTEST_MAIN(TestPrinting)
+TAVREL_TEST_MAIN(TestPrinting)
 #include "test_printing.moc"
