@@ -20,17 +20,21 @@
 #include "graphs/livegraph.h"
 #include "scene/marks.h"
 #include "sim/simstate.h"
+#include "ui/confimp.h"
 
 #include <QCursor>
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
 #include <vector>
 
+class HelpWindow;
 class Machine;
 class PictureSurface;
+class QPrinter;
 namespace config {
 class WaitingNotice;
 }
@@ -118,6 +122,14 @@ public:
     void openConfiguration(const QString& configFileName);
 
     void Command8_Click();
+
+    // "&Imprimer": the print dialog with the scene as "Copier l'animation"
+    // composes it, and the live graph when one is drawn.
+    void Command10_Click();
+    // "&Aide", and F1 anywhere: the manual at its contents.
+    void Command7_Click();
+    // The help window once opened (none before).
+    HelpWindow* helpWindow() const;
 
     // ExerciseHost.
     QWidget* hostWindow() override { return this; }
@@ -210,6 +222,10 @@ private:
 
     // Writes "NON" when the window goes, whatever way it goes.
     MarkerFile m_markerFile;
+
+    // Printing (feuillep_print.cpp).
+    bool graphDrawn() const;
+
     FeuillePUi m_ui;
     sim::SimulationState m_state;
     graphs::LiveGraph m_graph;
@@ -229,4 +245,8 @@ private:
     // The key filters of the fields, which run their validations.
     QList<QObject*> m_fieldFilters;
     std::unique_ptr<Machine> m_machine;
+    // The printer and the print choices stay from one printout to the next.
+    std::unique_ptr<QPrinter> m_printer;
+    PrintChoices m_printChoices;
+    QPointer<HelpWindow> m_help;
 };

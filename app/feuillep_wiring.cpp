@@ -2,6 +2,7 @@
 
 #include "app/feuillep.h"
 
+#include "app/helpkey.h"
 #include "app/scenepicture.h"
 #include "ui/keyfilter.h"
 #include "ui/paintedpanel.h"
@@ -78,6 +79,9 @@ void FeuilleP::connectHandlers()
     connect(m_ui.copigraph, &QAction::triggered, this, &FeuilleP::copigraph_Click);
     connect(m_ui.Command4, &QPushButton::clicked, this,
             [this] { m_ui.menucopie->popup(m_ui.Command4->mapToGlobal(QPoint(0, m_ui.Command4->height()))); });
+    connect(m_ui.Command10, &QPushButton::clicked, this, &FeuilleP::Command10_Click);
+    connect(m_ui.Command7, &QPushButton::clicked, this, &FeuilleP::Command7_Click);
+    new HelpKey(this, [this] { Command7_Click(); });
 
     // Clicks on the camera's caption; the help line also takes the swatches' clicks.
     m_ui.Label5->installEventFilter(this);

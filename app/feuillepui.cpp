@@ -149,9 +149,8 @@ void FeuillePUi::createToolButtons(QWidget* window)
         x += 87;
     }
     Command14->setToolTip(QStringLiteral("Afficher les graphes x(t), y(t) et y(x)"));
-    // Printing, exercises and help come with their own windows; until then
-    // their buttons wait.
-    for (QPushButton* pending : {Command10, btexo, Command7})
+    // Exercises come with their own window; until then their button waits.
+    for (QPushButton* pending : {btexo})
         pending->setEnabled(false);
 }
 

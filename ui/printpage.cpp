@@ -81,6 +81,17 @@ void chooseAndPrint(QWidget* parent, QPrinter& printer, PageOptions options, Pri
 
 } // namespace
 
+PrintedPicture printedImage(const QImage& image)
+{
+    // PDF output stores colour pictures as JPEG, whose halved colour
+    // resolution would blur one-pixel lines of colour (a trajectory, a
+    // curve): each screen pixel goes out as a block of 4 x 4 of its colour.
+    constexpr int block = 4;
+    const QSize size = image.deviceIndependentSize().toSize();
+    const QImage blocks = image.scaled(image.size() * block, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return {size, [blocks, size](QPainter& painter) { painter.drawImage(QRect(QPoint(0, 0), size), blocks); }};
+}
+
 double screenDotsPerInch()
 {
     return QPicture().logicalDpiX();

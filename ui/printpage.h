@@ -5,6 +5,7 @@
 // stay sharp; or a rich-text document flowing over as many pages as it needs
 // under the same title. One page per copy asked for.
 
+#include <QImage>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
@@ -22,6 +23,10 @@ struct PrintedPicture {
     QSize screenSize;
     std::function<void(QPainter&)> draw;
 };
+
+// A picture that is an image already (a photograph, a copy of the screen),
+// drawn at its size in screen pixels.
+PrintedPicture printedImage(const QImage& image);
 
 struct PageOptions {
     QString title;

@@ -5,6 +5,8 @@
 #include "windowfixture.h"
 #include "common/testmain.h"
 
+#include "common/testmain.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>

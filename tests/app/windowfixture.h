@@ -31,6 +31,7 @@ struct WindowFixture {
             for (const QString& file : data.entryList(QDir::Files))
                 if (file.contains(QLatin1Char('.')) && !file.endsWith(QLatin1String(".TMP")) && !missing.contains(file))
                     QFile::copy(data.filePath(file), directory.filePath(file));
+            copyManual(data.filePath(QStringLiteral("help")), directory.filePath(QStringLiteral("help")));
         }
         setApplicationDirectory(directory.path());
         DialogService::install(&dialogs);
@@ -47,6 +48,17 @@ struct WindowFixture {
     }
 
     FeuilleP& w() { return *window; }
+
+    // The user manual and its pictures.
+    static void copyManual(const QString& from, const QString& to)
+    {
+        QDir().mkpath(to);
+        const QDir source(from);
+        for (const QString& file : source.entryList(QDir::Files))
+            QFile::copy(source.filePath(file), QDir(to).filePath(file));
+        for (const QString& folder : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            copyManual(source.filePath(folder), QDir(to).filePath(folder));
+    }
 
     // Types text into a field and validates it with Enter, as a user would:
     // the keys go through the field's filter.

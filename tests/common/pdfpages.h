@@ -2,6 +2,7 @@
 // Reads back what a test printed into a PDF file, with the poppler tools
 // (pdfinfo, pdftotext, pdftoppm, pdfimages from poppler-utils).
 
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 #include <QRect>
@@ -10,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <vector>
 
 namespace pdf {
 
@@ -57,6 +59,21 @@ inline int imageCount(const QString& file)
     const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})
                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     return lines.size() < 2 ? 0 : int(lines.size()) - 2; // two header lines
+}
+
+// The pictures embedded in the file, as they are stored in it.
+inline std::vector<QImage> embeddedImages(const QString& file)
+{
+    QTemporaryDir scratch;
+    QProcess process;
+    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-png"), file, scratch.filePath(QStringLiteral("image"))});
+    std::vector<QImage> images;
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return images;
+    const QDir folder(scratch.path());
+    for (const QString& name : folder.entryList({QStringLiteral("image-*.png")}, QDir::Files, QDir::Name))
+        images.push_back(QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32));
+    return images;
 }
 
 // Page `page` (from 1) rendered at `dotsPerInch`.

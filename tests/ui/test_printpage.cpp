@@ -50,6 +50,7 @@ private slots:
     void titleOnTopOfEveryCopy();
     void vectorPictureStaysVectors();
     void noTitleNoBand();
+    void imageLinesKeepTheirColour();
     void textKeepsItsScreenSize();
 
     void documentFlowsOverPages();
@@ -229,6 +230,31 @@ void TestPrintPage::noTitleNoBand()
     QVERIFY(printPicture(*printer, redBlock(QSize(100, 100)), PageOptions{QString(), 1, false, false}));
     const QImage image = pdf::pageImage(pdfPath(QStringLiteral("untitled.pdf")), 1, renderDpi);
     QVERIFY(pdf::boundingBox(image, isDark).isEmpty());
+}
+
+void TestPrintPage::imageLinesKeepTheirColour()
+{
+    // A copy of the screen with a one-pixel red line, as a trajectory or a
+    // curve is: the file keeps the line red, and the picture at its screen size.
+    QImage screen(200, 100, QImage::Format_RGB32);
+    screen.fill(Qt::white);
+    for (int x = 0; x < 200; ++x)
+        screen.setPixel(x, 50, qRgb(255, 0, 0));
+    const PrintedPicture picture = printedImage(screen);
+    QCOMPARE(picture.screenSize, QSize(200, 100));
+    const auto printer = pdfPrinter(QStringLiteral("line.pdf"));
+    QVERIFY(printPicture(*printer, picture, PageOptions{pageTitle, 1, true, true}));
+
+    const std::vector<QImage> stored = pdf::embeddedImages(pdfPath(QStringLiteral("line.pdf")));
+    QCOMPARE(stored.size(), std::size_t(1));
+    const QImage& image = stored[0];
+    const double block = double(image.width()) / screen.width();
+    int red = 0;
+    for (int x = 0; x < screen.width(); ++x)
+        red += isRed(image.pixel(int((x + 0.5) * block), int(50.5 * block))) ? 1 : 0;
+    QCOMPARE(red, screen.width());
+    const QRect onPage = pdf::boundingBox(pdf::pageImage(pdfPath(QStringLiteral("line.pdf")), 1, renderDpi), isRed);
+    QVERIFY(qAbs(onPage.width() - 200 * renderDpi / screenDotsPerInch()) <= 2);
 }
 
 void TestPrintPage::textKeepsItsScreenSize()

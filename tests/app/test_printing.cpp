@@ -1,0 +1,202 @@
+// "&Imprimer" of the main window: the print dialog, the scene exactly as
+// "Copier l'animation" gives it, the live graph, the choices kept.
+
+#include "windowfixture.h"
+
+#include "common/testmain.h"
+
+#include "common/pdfpages.h"
+#include "ui/confimp.h"
+#include "ui/printpage.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+namespace {
+
+constexpr int screenDpi = 96;
+
+template <typename Widget>
+Widget* child(QDialog& dialog, const char* name)
+{
+    auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no control %s", name);
+    return widget;
+}
+
+// How far a printed picture is from the one on screen: the share of its
+// pixels that differ by more than the compression of the PDF file accounts
+// for. Each screen pixel is stored as a block of 4 x 4.
+double farPixels(const QImage& printed, const QImage& expected)
+{
+    constexpr int block = 4;
+    const QImage wanted = expected.convertToFormat(QImage::Format_RGB32);
+    if (printed.size() != wanted.size() * block)
+        return 1.0;
+    qsizetype far = 0;
+    for (int y = 0; y < wanted.height(); ++y)
+        for (int x = 0; x < wanted.width(); ++x) {
+            const QRgb a = printed.pixel(block * x + 1, block * y + 1);
+            const QRgb b = wanted.pixel(x, y);
+            if (qAbs(qRed(a) - qRed(b)) + qAbs(qGreen(a) - qGreen(b)) + qAbs(qBlue(a) - qBlue(b)) > 96)
+                ++far;
+        }
+    return double(far) / (double(wanted.width()) * wanted.height());
+}
+
+// Where the printed picture lies on the page: the ink under the title band.
+QRect printedPicture(const QImage& page, int belowRow)
+{
+    const QRect box = pdf::boundingBox(page.copy(0, belowRow, page.width(), page.height() - belowRow),
+                                       [](QRgb pixel) { return qGray(pixel) < 250; });
+    return box.translated(0, belowRow);
+}
+
+} // namespace
+
+class TestPrinting : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonsWork();
+    void sceneAsCopied();
+    void graphAsCopied();
+    void graphOnlyWhenChosen();
+    void cancelledChoiceSaysNothing();
+    void choicesKept();
+};
+
+void TestPrinting::buttonsWork()
+{
+    WindowFixture f;
+    QVERIFY(f.w().ui().Command10->isEnabled());
+    QVERIFY(f.w().ui().Command7->isEnabled());
+    f.w().ui().Command10->click();
+    QCOMPARE(f.dialogs.modalsShown(), (std::vector<QString>{"confimp"}));
+}
+
+void TestPrinting::sceneAsCopied()
+{
+    WindowFixture f;
+    f.w().ui().Check1->setChecked(true);
+    f.w().ui().Check8->setChecked(true);
+    f.w().command15_Click();
+    for (int tick = 0; tick < 30; ++tick)
+        f.w().Timer1_Timer();
+    f.w().command16_Click();
+    const QImage copied = f.w().scenePicture();
+
+    QTemporaryDir out;
+    const QString file = out.filePath(QStringLiteral("scene.pdf"));
+    f.dialogs.queuePrinter(file);
+    f.dialogs.queueModal([](QDialog& confimp) {
+        QVERIFY(child<QRadioButton>(confimp, "printScene")->isChecked());
+        child<QLineEdit>(confimp, "pageTitle")->setText(QStringLiteral("Un ballon lancé à 77°"));
+        child<QPushButton>(confimp, "print")->click();
+    });
+    f.w().ui().Command10->click();
+
+    QCOMPARE(pdf::pageCount(file), 1);
+    QVERIFY(pdf::pageText(file, 1).contains(QStringLiteral("Un ballon lancé à 77°")));
+    const QImage page = pdf::pageImage(file, 1, screenDpi);
+    QVERIFY2(!page.isNull(), "pdftoppm (poppler-utils) is needed");
+    const QRect printed = printedPicture(page, 100);
+    QVERIFY2(qAbs(printed.width() - copied.width()) <= 1 && qAbs(printed.height() - copied.height()) <= 1,
+             qPrintable(QStringLiteral("%1×%2").arg(printed.width()).arg(printed.height())));
+    // Same pixels: the picture stored in the file is the copied one, up to
+    // the JPEG compression of the PDF; and the measure tells scenes apart.
+    const std::vector<QImage> stored = pdf::embeddedImages(file);
+    QCOMPARE(stored.size(), std::size_t(1));
+    const double same = farPixels(stored[0], copied);
+    QVERIFY2(same < 0.001, qPrintable(QString::number(same)));
+    for (int tick = 0; tick < 10; ++tick)
+        f.w().Timer1_Timer();
+    const double other = farPixels(stored[0], f.w().scenePicture());
+    QVERIFY2(other > 0.002, qPrintable(QString::number(other)));
+}
+
+void TestPrinting::graphAsCopied()
+{
+    WindowFixture f;
+    f.w().ui().Check13[1]->click();
+    f.w().Command6_Click();
+    f.w().command15_Click();
+    for (int tick = 0; tick < 40; ++tick)
+        f.w().Timer1_Timer();
+    const QImage copied = f.w().liveGraph().picture();
+
+    QTemporaryDir out;
+    const QString file = out.filePath(QStringLiteral("graph.pdf"));
+    f.dialogs.queuePrinter(file);
+    f.dialogs.queueModal([](QDialog& confimp) {
+        QVERIFY(child<QRadioButton>(confimp, "printGraph")->isEnabled());
+        child<QRadioButton>(confimp, "printGraph")->setChecked(true);
+        child<QSpinBox>(confimp, "copies")->setValue(2);
+        child<QPushButton>(confimp, "print")->click();
+    });
+    f.w().ui().Command10->click();
+
+    QCOMPARE(pdf::pageCount(file), 2);
+    for (int number = 1; number <= 2; ++number) {
+        const QImage page = pdf::pageImage(file, number, screenDpi);
+        QVERIFY(pdf::pageText(file, number).contains(QStringLiteral("Tavrel TS")));
+        const QRect printed = printedPicture(page, 100);
+        QVERIFY(qAbs(printed.width() - copied.width()) <= 1 && qAbs(printed.height() - copied.height()) <= 1);
+    }
+    const std::vector<QImage> stored = pdf::embeddedImages(file);
+    QCOMPARE(stored.size(), std::size_t(2));
+    for (const QImage& picture : stored)
+        QVERIFY2(farPixels(picture, copied) < 0.001, qPrintable(QString::number(farPixels(picture, copied))));
+    QVERIFY(farPixels(stored[0], f.w().scenePicture()) == 1.0);
+}
+
+void TestPrinting::graphOnlyWhenChosen()
+{
+    WindowFixture f;
+    bool graphOffered = true;
+    f.dialogs.queueModal([&](QDialog& confimp) {
+        graphOffered = child<QRadioButton>(confimp, "printGraph")->isEnabled();
+    });
+    f.w().Command10_Click();
+    QVERIFY(!graphOffered);
+}
+
+void TestPrinting::cancelledChoiceSaysNothing()
+{
+    WindowFixture f;
+    f.dialogs.queuePrinter(std::nullopt);
+    f.dialogs.queueModal([](QDialog& confimp) { child<QPushButton>(confimp, "print")->click(); });
+    f.w().Command10_Click();
+    QCOMPARE(f.dialogs.printerChoices(), 1);
+    QVERIFY(f.dialogs.shown().empty());
+}
+
+void TestPrinting::choicesKept()
+{
+    WindowFixture f;
+    f.dialogs.queueModal([](QDialog& confimp) {
+        QCOMPARE(child<QLineEdit>(confimp, "pageTitle")->text(), QString("Tavrel TS"));
+        child<QLineEdit>(confimp, "pageTitle")->setText(QStringLiteral("Chute sur Mars"));
+        child<QSpinBox>(confimp, "copies")->setValue(3);
+        child<QCheckBox>(confimp, "centreVertically")->setChecked(false);
+    });
+    QString title;
+    int copies = 0;
+    bool down = true;
+    f.dialogs.queueModal([&](QDialog& confimp) {
+        title = child<QLineEdit>(confimp, "pageTitle")->text();
+        copies = child<QSpinBox>(confimp, "copies")->value();
+        down = child<QCheckBox>(confimp, "centreVertically")->isChecked();
+    });
+    f.w().Command10_Click();
+    f.w().Command10_Click();
+    QCOMPARE(title, QString("Chute sur Mars"));
+    QCOMPARE(copies, 3);
+    QVERIFY(!down);
+}
+
+TAVREL_TEST_MAIN(TestPrinting)
+#include "test_printing.moc"
