@@ -6,6 +6,7 @@
 #include "windowfixture.h"
 
 #include "graphs/graphes.h"
+#include "common/testmain.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>
@@ -171,5 +172,5 @@ void TestGraphsWindow::windowClosedLeavesTheMainWindowAsItWas()
     QCOMPARE(w.liveGraph().picture(), before);
 }
 
-QTEST_MAIN(TestGraphsWindow)
+TAVREL_TEST_MAIN(TestGraphsWindow)
 #include "test_graphswindow.moc"

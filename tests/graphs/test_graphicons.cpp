@@ -2,6 +2,7 @@
 // every size, and a washed-out look when its button cannot be used.
 
 #include "graphs/graphicons.h"
+#include "common/testmain.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -90,5 +91,5 @@ void TestGraphIcons::disabledLooksWashedOut()
     }
 }
 
-QTEST_MAIN(TestGraphIcons)
+TAVREL_TEST_MAIN(TestGraphIcons)
 #include "test_graphicons.moc"
