@@ -108,7 +108,11 @@ public:
     void VScroll2_Change(int value);
     void Check13_Click(int index);
     void Command3_Click();
+    void Command5_Click();
     void Command6_Click();
+    void Command14_Click();
+    // A click on the live graph enlarges it when the enlarge pointer shows.
+    void Frame1_Click();
     void Label4_Click(int index);
     void copim_Click();
     void copigraph_Click();
@@ -212,6 +216,8 @@ private:
     void setSwatchValue(int index, std::int32_t value);
     void showHelpFor(QObject* control);
     void Frame1_MouseMove(int x);
+    // Shows the graphs window modally over this one.
+    void showGraphes();
 
     // Configurations (feuillep_configuration.cpp).
     void applyConfigurationRecord(int record, const config::Configuration& configuration);

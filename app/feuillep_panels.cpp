@@ -138,6 +138,10 @@ bool FeuilleP::eventFilter(QObject* watched, QEvent* event)
             command12_Click();
             return true;
         }
+        if (watched == m_ui.Frame1 && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            Frame1_Click();
+            return true;
+        }
         break;
     }
     default:

@@ -73,6 +73,8 @@ void FeuilleP::connectHandlers()
     for (size_t i = 0; i < m_ui.Check13.size(); ++i)
         connect(m_ui.Check13[i], &QCheckBox::clicked, this, [this, i] { Check13_Click(int(i)); });
     connect(m_ui.Command3, &QPushButton::clicked, this, &FeuilleP::Command3_Click);
+    connect(m_ui.Command5, &QPushButton::clicked, this, &FeuilleP::Command5_Click);
+    connect(m_ui.Command14, &QPushButton::clicked, this, &FeuilleP::Command14_Click);
     connect(m_ui.Command6, &QPushButton::clicked, this, &FeuilleP::Command6_Click);
 
     connect(m_ui.copim, &QAction::triggered, this, &FeuilleP::copim_Click);

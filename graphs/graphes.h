@@ -52,6 +52,7 @@ struct GraphesUi {
 };
 
 class Graphes : public QDialog {
+    Q_OBJECT
 public:
     explicit Graphes(const GraphesSetup& setup, QWidget* parent = nullptr);
 

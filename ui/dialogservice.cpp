@@ -7,7 +7,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 namespace {
@@ -64,20 +63,6 @@ public:
     }
 
     int runModal(QDialog& dialog) override { return dialog.exec(); }
-
-    std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
-                                          const QString& filter) override
-    {
-        QFileDialog dialog(parent, title, suggestedPath, filter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        const QRegularExpressionMatch extension = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
-        if (extension.hasMatch())
-            dialog.setDefaultSuffix(extension.captured(1));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return std::nullopt;
-        return dialog.selectedFiles().constFirst();
-    }
 
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override
     {
@@ -168,16 +153,6 @@ int ScriptedDialogs::runModal(QDialog& dialog)
     return dialog.result();
 }
 
-std::optional<QString> ScriptedDialogs::chooseSaveFile(QWidget*, const QString&, const QString& suggestedPath,
-                                                       const QString&)
-{
-    m_lastSuggestedPath = suggestedPath;
-    if (m_fileNames.empty())
-        return std::nullopt;
-    const std::optional<QString> path = m_fileNames.front();
-    m_fileNames.erase(m_fileNames.begin());
-    return path;
-}
 
 std::optional<QString> ScriptedDialogs::chooseFile(QWidget*, const FileRequest& request)
 {

@@ -45,12 +45,6 @@ public:
     // The full path chosen; nothing when the user cancels.
     virtual std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) = 0;
 
-    // The file chooser for saving, starting at suggestedPath; the first
-    // extension of the filter ("Fichiers CSV (*.csv)") is added to a name
-    // typed without one. Nothing when the user cancels.
-    virtual std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
-                                                  const QString& filter) = 0;
-
     // The service in force: Qt's real dialogs unless another was installed.
     static DialogService& current();
     // Installs a service (not owned); nullptr goes back to the real dialogs.
@@ -72,8 +66,6 @@ public:
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
     void previewPrint(QWidget* parent, QPrinter& printer, const std::function<void(QPrinter&)>& paint) override;
     int runModal(QDialog& dialog) override;
-    std::optional<QString> chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
-                                          const QString& filter) override;
     std::optional<QString> chooseFile(QWidget* parent, const FileRequest& request) override;
 
     // Replies used in order; when none is queued a question answers OK and the
@@ -89,8 +81,6 @@ public:
     // What the user does in the next modal window (fills it in, clicks its
     // buttons); with nothing queued the window is closed at once.
     void queueModal(std::function<void(QDialog&)> user) { m_modals.push_back(std::move(user)); }
-    // The path the next file chooser answers, or a cancelled choice.
-    void queueFileName(std::optional<QString> path) { m_fileNames.push_back(std::move(path)); }
     // The path the next file dialog answers, or nothing for a cancelled one.
     void queueFile(const std::optional<QString>& path) { m_files.push_back(path.value_or(QString())); }
 
@@ -101,8 +91,6 @@ public:
     int previews() const { return m_previews; }
     // The object names of the modal windows shown, in order.
     const std::vector<QString>& modalsShown() const { return m_modalsShown; }
-    // The suggested path of the last file chooser, empty when none was shown.
-    QString lastSuggestedPath() const { return m_lastSuggestedPath; }
     void forget()
     {
         m_shown.clear();
@@ -122,6 +110,4 @@ private:
     std::vector<Shown> m_shown;
     std::vector<FileRequest> m_fileRequests;
     std::optional<QColor> m_lastInitial;
-    std::vector<std::optional<QString>> m_fileNames;
-    QString m_lastSuggestedPath;
 };

@@ -141,6 +141,8 @@ private slots:
     void copierTableau();
     void enregistrerTableau();
     void enregistrerTableauCancelled();
+    void enregistrerTableauAddsTheExtension();
+    void enregistrerTableauAsksBeforeReplacing();
     void enregistrerTableauFails();
 
 private:
@@ -550,9 +552,14 @@ void TestGraphes::enregistrerTableau()
     Graphes window(horizontalLaunch({KindVx, KindVy}));
     QCOMPARE(window.ui().enregistrerTableau->text(), QStringLiteral("Enregistrer le tableau…"));
     const QString path = m_directory.filePath(QStringLiteral("vitesses.csv"));
-    m_dialogs.queueFileName(path);
+    m_dialogs.queueFile(path);
     window.ui().enregistrerTableau->trigger();
-    QVERIFY(m_dialogs.lastSuggestedPath().endsWith(QStringLiteral("tableau des vitesses.csv")));
+    QCOMPARE(m_dialogs.fileRequests().size(), size_t(1));
+    const DialogService::FileRequest& request = m_dialogs.fileRequests()[0];
+    QVERIFY(request.save);
+    QCOMPARE(request.caption, QStringLiteral("Enregistrer le tableau"));
+    QCOMPARE(request.filter, QStringLiteral("Tableau de valeurs (*.csv)"));
+    QVERIFY(request.folder.endsWith(QStringLiteral("/tableau des vitesses.csv")));
     QVERIFY(m_dialogs.shown().empty());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -566,8 +573,49 @@ void TestGraphes::enregistrerTableauCancelled()
 {
     Graphes window(horizontalLaunch({KindX}));
     window.ui().enregistrerTableau->trigger();
-    QVERIFY(!m_dialogs.lastSuggestedPath().isEmpty());
+    QCOMPARE(m_dialogs.fileRequests().size(), size_t(1));
     QVERIFY(m_dialogs.shown().empty());
+}
+
+void TestGraphes::enregistrerTableauAddsTheExtension()
+{
+    Graphes window(horizontalLaunch({KindX}));
+    m_dialogs.queueFile(m_directory.filePath(QStringLiteral("mesures")));
+    window.ui().enregistrerTableau->trigger();
+    QVERIFY(QFile::exists(m_directory.filePath(QStringLiteral("mesures.csv"))));
+    QVERIFY(!QFile::exists(m_directory.filePath(QStringLiteral("mesures"))));
+}
+
+// Cancelling the question keeps the old file and shows the chooser again.
+void TestGraphes::enregistrerTableauAsksBeforeReplacing()
+{
+    const QString path = m_directory.filePath(QStringLiteral("ancien.csv"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("mesures de la semaine");
+    }
+    Graphes window(horizontalLaunch({KindX}));
+    m_dialogs.queueFile(path);
+    m_dialogs.queueAnswer(false);
+    m_dialogs.queueFile(std::nullopt);
+    window.ui().enregistrerTableau->trigger();
+    QCOMPARE(m_dialogs.shown().size(), size_t(1));
+    QCOMPARE(m_dialogs.shown()[0].icon, DialogService::Icon::Question);
+    QCOMPARE(m_dialogs.shown()[0].text, QStringLiteral("Le fichier « ancien.csv » existe déjà.\nVoulez-vous le remplacer ?"));
+    QCOMPARE(m_dialogs.fileRequests().size(), size_t(2));
+    QCOMPARE(m_dialogs.fileRequests()[1].folder, path);
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("mesures de la semaine"));
+    kept.close();
+
+    m_dialogs.forget();
+    m_dialogs.queueFile(path);
+    m_dialogs.queueAnswer(true);
+    window.ui().enregistrerTableau->trigger();
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QVERIFY(kept.readAll().startsWith("\xEF\xBB\xBFt(s);x(m)\r\n"));
 }
 
 // A folder that does not exist: the French message, nothing written.
@@ -575,7 +623,7 @@ void TestGraphes::enregistrerTableauFails()
 {
     Graphes window(horizontalLaunch({KindX}));
     const QString path = m_directory.filePath(QStringLiteral("absent/tableau.csv"));
-    m_dialogs.queueFileName(path);
+    m_dialogs.queueFile(path);
     window.ui().enregistrerTableau->trigger();
     QCOMPARE(m_dialogs.shown().size(), size_t(1));
     QCOMPARE(m_dialogs.shown()[0].icon, DialogService::Icon::Critical);

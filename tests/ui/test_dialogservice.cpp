@@ -5,7 +5,6 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -32,9 +31,6 @@ private slots:
     void realColourAccepted();
     void realPrinterChoiceCancelled();
     void realPreviewPaintsThePages();
-    void scriptedFileNames();
-    void realSaveFileCancelled();
-    void realSaveFileAddsExtension();
     void scriptedFiles();
     void realFileDialog_data();
     void realFileDialog();
@@ -226,43 +222,6 @@ void TestDialogService::realPreviewPaintsThePages()
     });
     QVERIFY(previewDialog);
     QVERIFY(paintings >= 1);
-}
-
-void TestDialogService::scriptedFileNames()
-{
-    ScriptedDialogs dialogs;
-    dialogs.queueFileName(QStringLiteral("/tmp/a.csv"));
-    QCOMPARE(dialogs.chooseSaveFile(nullptr, "Enregistrer", "/home/tableau.csv", "Tableau (*.csv)"),
-             std::optional<QString>("/tmp/a.csv"));
-    QCOMPARE(dialogs.lastSuggestedPath(), QString("/home/tableau.csv"));
-    QCOMPARE(dialogs.chooseSaveFile(nullptr, "Enregistrer", "/home/b.csv", "Tableau (*.csv)"), std::nullopt);
-    QCOMPARE(dialogs.lastSuggestedPath(), QString("/home/b.csv"));
-    QVERIFY(dialogs.shown().empty());
-}
-
-void TestDialogService::realSaveFileCancelled()
-{
-    whenModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-    QCOMPARE(DialogService::current().chooseSaveFile(nullptr, "Enregistrer le tableau", QDir::tempPath(),
-                                                     "Tableau de valeurs (*.csv)"),
-             std::nullopt);
-}
-
-// A name typed without its extension gets the filter's.
-void TestDialogService::realSaveFileAddsExtension()
-{
-    QTemporaryDir directory;
-    whenModal([&directory](QWidget* modal) {
-        auto* chooser = qobject_cast<QFileDialog*>(modal);
-        QVERIFY(chooser);
-        QCOMPARE(chooser->windowTitle(), QString("Enregistrer le tableau"));
-        chooser->setDirectory(directory.path());
-        chooser->selectFile(QStringLiteral("mesures"));
-        QMetaObject::invokeMethod(chooser, "accept");
-    });
-    const std::optional<QString> path = DialogService::current().chooseSaveFile(
-        nullptr, "Enregistrer le tableau", directory.filePath("tableau.csv"), "Tableau de valeurs (*.csv)");
-    QCOMPARE(path, std::optional<QString>(directory.filePath("mesures.csv")));
 }
 
 void TestDialogService::scriptedFiles()
