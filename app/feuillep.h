@@ -16,6 +16,7 @@
 #include "graphs/graphes.h"
 #include "graphs/livegraph.h"
 #include "scene/marks.h"
+#include "scene/projectiledrag.h"
 #include "sim/simstate.h"
 
 #include <QCursor>
@@ -94,6 +95,11 @@ public:
     void Label4_Click(int index);
     void copim_Click();
     void copigraph_Click();
+    // The mouse over the projectile and over the scene; positions in the
+    // platform's unit from the control's top-left corner.
+    void projectile_MouseMove(Qt::MouseButtons button, QPointF at);
+    void Picture2_MouseDown(Qt::MouseButtons button, QPointF at);
+    void Picture2_MouseMove(QPointF at);
 
     // ExerciseHost.
     QWidget* hostWindow() override { return this; }
@@ -175,6 +181,10 @@ private:
     // Clipboard (feuillep_copy.cpp).
     void putOnClipboard(const QImage& picture);
 
+    // Dragging the projectile (feuillep_drag.cpp).
+    void installDragging();
+    void endDrag();
+
     FeuillePUi m_ui;
     sim::SimulationState m_state;
     graphs::LiveGraph m_graph;
@@ -189,4 +199,8 @@ private:
     QPixmap m_backdrop;
     // The key filters of the fields, which run their validations.
     QList<QObject*> m_fieldFilters;
+    scene::DragState m_drag;
+    // The drag began on the projectile painted during a flight, so the scene
+    // itself receives the moves.
+    bool m_paintedGrab = false;
 };

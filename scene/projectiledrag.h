@@ -1,0 +1,35 @@
+#pragma once
+// Dragging the projectile's picture across the scene with the mouse. The
+// pointer's position comes in the platform's unit, measured from the
+// picture's top-left corner; the grab point stays under the pointer and the
+// picture keeps within the limits of x0 and y0 (scenegeometry.h).
+
+namespace scene {
+
+// Pointer units per scene pixel. Qt reports positions in logical pixels,
+// which are the scene's own pixels at any screen density.
+constexpr double pointerUnitsPerPixel = 1.0;
+
+// A pointer position in whole pixels, rounded half to even (where the
+// picture was grabbed).
+int pointerPixelsRounded(double units);
+// The same as a single-precision quotient, unrounded (how far it moved).
+float pointerPixels(double units);
+
+struct DragState {
+    bool dragActive = false;  // from the first move with the left button to the end of the drag
+    int grabOffsetX = 0;      // pixels from the picture's left edge to the grab point
+    int grabOffsetY = 0;      // pixels from its top edge
+};
+
+struct ImageCorner {
+    float left;
+    float top;
+};
+
+// One move with the left button down, the pointer at (x, y) pointer units
+// from the picture's corner: the first move of a drag records the grab
+// point; the picture's new corner, within Left 0..375 and Top 0..420.
+ImageCorner dragMove(DragState& drag, ImageCorner corner, double x, double y);
+
+} // namespace scene
