@@ -97,6 +97,7 @@ public:
     void copigraph_Click();
     // The mouse over the projectile and over the scene; positions in the
     // platform's unit from the control's top-left corner.
+    void projectile_MouseDown(Qt::MouseButtons button, QPointF at);
     void projectile_MouseMove(Qt::MouseButtons button, QPointF at);
     void Picture2_MouseDown(Qt::MouseButtons button, QPointF at);
     void Picture2_MouseMove(QPointF at);

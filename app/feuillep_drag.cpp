@@ -58,6 +58,8 @@ void FeuilleP::installDragging()
     // The open hand tells the pupil that the projectile can be taken.
     m_ui.projectile->setCursor(Qt::OpenHandCursor);
     m_ui.projectile->setMouseTracking(true);
+    // The shadow lets the pointer through to the scene and its coordinates.
+    m_ui.ombre->setAttribute(Qt::WA_TransparentForMouseEvents);
     new MouseRelay(m_ui.projectile, [this](QMouseEvent* event) {
         switch (event->type()) {
         case QEvent::MouseMove:
@@ -70,6 +72,7 @@ void FeuilleP::installDragging()
                 endDrag();
             return true;
         default:
+            projectile_MouseDown(event->buttons(), event->position());
             // The projectile keeps the press, so that the moves come back to it.
             return true;
         }
@@ -79,8 +82,7 @@ void FeuilleP::installDragging()
             [this](QMouseEvent* event) { Picture2_MouseDown(event->buttons(), event->position()); });
     connect(m_ui.Picture2, &ScenePicture::mouseMoved, this, [this](QMouseEvent* event) {
         if (m_paintedGrab)
-            projectile_MouseMove(event->buttons(),
-                                 event->position() - QPointF(m_state.imageLeft, m_state.imageTop));
+            projectile_MouseMove(event->buttons(), event->position() - QPointF(m_ui.projectile->pos()));
         else
             Picture2_MouseMove(event->position());
     });
@@ -92,11 +94,19 @@ void FeuilleP::installDragging()
 
 void FeuilleP::endDrag()
 {
-    m_drag.dragActive = false;
+    m_drag = {};
     m_ui.projectile->setCursor(Qt::OpenHandCursor);
     if (m_paintedGrab)
         m_ui.Picture2->setCursor(Qt::CrossCursor);
     m_paintedGrab = false;
+}
+
+// The point pressed is the one that stays under the pointer; the drag
+// itself begins with the first move.
+void FeuilleP::projectile_MouseDown(Qt::MouseButtons button, QPointF at)
+{
+    if (button == Qt::LeftButton)
+        scene::grabAt(m_drag, at.x(), at.y());
 }
 
 void FeuilleP::projectile_MouseMove(Qt::MouseButtons button, QPointF at)
@@ -149,7 +159,9 @@ void FeuilleP::Picture2_MouseDown(Qt::MouseButtons button, QPointF at)
     if (!painted.contains(at))
         return;
     m_paintedGrab = true;
-    projectile_MouseMove(button, at - painted.topLeft());
+    const QPointF onPicture = at - QPointF(m_ui.projectile->pos());
+    projectile_MouseDown(button, onPicture);
+    projectile_MouseMove(button, onPicture);
 }
 
 void FeuilleP::Picture2_MouseMove(QPointF at)

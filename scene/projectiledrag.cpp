@@ -23,12 +23,17 @@ float pointerPixels(double units)
     return float(units / pointerUnitsPerPixel);
 }
 
+void grabAt(DragState& drag, double x, double y)
+{
+    drag.grabbed = true;
+    drag.grabOffsetX = pointerPixelsRounded(x);
+    drag.grabOffsetY = pointerPixelsRounded(y);
+}
+
 ImageCorner dragMove(DragState& drag, ImageCorner corner, double x, double y)
 {
-    if (!drag.dragActive) {
-        drag.grabOffsetX = pointerPixelsRounded(x);
-        drag.grabOffsetY = pointerPixelsRounded(y);
-    }
+    if (!drag.dragActive && !drag.grabbed)
+        grabAt(drag, x, y);
     drag.dragActive = true;
     const float left = corner.left + pointerPixels(x) - float(drag.grabOffsetX);
     const float top = corner.top + pointerPixels(y) - float(drag.grabOffsetY);

@@ -18,6 +18,7 @@ float pointerPixels(double units);
 
 struct DragState {
     bool dragActive = false;  // from the first move with the left button to the end of the drag
+    bool grabbed = false;     // the grab point was taken when the button went down
     int grabOffsetX = 0;      // pixels from the picture's left edge to the grab point
     int grabOffsetY = 0;      // pixels from its top edge
 };
@@ -27,9 +28,14 @@ struct ImageCorner {
     float top;
 };
 
+// The left button went down on the picture at (x, y) pointer units from its
+// corner: that point is the one that stays under the pointer.
+void grabAt(DragState& drag, double x, double y);
+
 // One move with the left button down, the pointer at (x, y) pointer units
-// from the picture's corner: the first move of a drag records the grab
-// point; the picture's new corner, within Left 0..375 and Top 0..420.
+// from the picture's corner: the picture's new corner, within Left 0..375
+// and Top 0..420. A drag whose press was not seen takes its grab point at
+// its first move.
 ImageCorner dragMove(DragState& drag, ImageCorner corner, double x, double y);
 
 } // namespace scene
