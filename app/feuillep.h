@@ -19,6 +19,7 @@
 #include "graphs/graphes.h"
 #include "graphs/livegraph.h"
 #include "scene/marks.h"
+#include "scene/projectiledrag.h"
 #include "sim/simstate.h"
 #include "ui/confimp.h"
 
@@ -135,6 +136,13 @@ public:
     // The help window once opened (none before).
     HelpWindow* helpWindow() const;
 
+    // The mouse over the projectile and over the scene; positions in the
+    // platform's unit from the control's top-left corner.
+    void projectile_MouseDown(Qt::MouseButtons button, QPointF at);
+    void projectile_MouseMove(Qt::MouseButtons button, QPointF at);
+    void Picture2_MouseDown(Qt::MouseButtons button, QPointF at);
+    void Picture2_MouseMove(QPointF at);
+
     // ExerciseHost.
     QWidget* hostWindow() override { return this; }
     QTextEdit* statementBox() override { return m_ui.supertext; }
@@ -232,6 +240,10 @@ private:
     // Printing (feuillep_print.cpp).
     bool graphDrawn() const;
 
+    // Dragging the projectile (feuillep_drag.cpp).
+    void installDragging();
+    void endDrag();
+
     FeuillePUi m_ui;
     sim::SimulationState m_state;
     graphs::LiveGraph m_graph;
@@ -255,4 +267,9 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     PrintChoices m_printChoices;
     QPointer<HelpWindow> m_help;
+
+    scene::DragState m_drag;
+    // The drag began on the projectile painted during a flight, so the scene
+    // itself receives the moves.
+    bool m_paintedGrab = false;
 };

@@ -88,4 +88,5 @@ void FeuilleP::connectHandlers()
     // Clicks on the camera's caption; the help line also takes the swatches' clicks.
     m_ui.Label5->installEventFilter(this);
     installHelpLine();
+    installDragging();
 }

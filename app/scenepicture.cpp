@@ -27,3 +27,13 @@ void ScenePicture::mouseMoveEvent(QMouseEvent* event)
 {
     emit mouseMoved(event);
 }
+
+void ScenePicture::mousePressEvent(QMouseEvent* event)
+{
+    emit mousePressed(event);
+}
+
+void ScenePicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit mouseReleased(event);
+}

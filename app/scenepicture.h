@@ -17,10 +17,14 @@ public:
 
 signals:
     void mouseMoved(QMouseEvent* event);
+    void mousePressed(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     PictureSurface m_surface;

@@ -25,6 +25,9 @@ constexpr float pictureHalf = 16.0f;    // half the projectile picture's side
 inline float sceneX(float x) { return 30.0f + 36.0f * x; }
 inline double sceneX(double x) { return 30.0 + 36.0 * x; }
 inline double sceneY(double y) { return 436.0 - 36.0 * y; }
+// A point of the scene back in metres.
+inline float xForSceneX(float X) { return (X - 30.0f) / 36.0f; }
+inline float yForSceneY(float Y) { return (436.0f - Y) / 36.0f; }
 
 // The projectile picture's corner, and back.
 constexpr float groundImageTop = 420.0f;   // the picture standing on the ground
