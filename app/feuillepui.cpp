@@ -102,7 +102,8 @@ void FeuillePUi::createTabStrip(QWidget* window)
 
 void FeuillePUi::createTextArea(QWidget* window)
 {
-    info = named(new QLabel(window), "info", QRect(512, 280, 233, 33));
+    // Under the strip, which is 8 rows taller than designed.
+    info = named(new QLabel(window), "info", QRect(512, 284, 233, 33));
     info->setWordWrap(true);
     info->setAutoFillBackground(true);
     QPalette tip = info->palette();
@@ -302,7 +303,7 @@ void FeuillePUi::createGraphPanel()
     Command5 = named(new QPushButton(QStringLiteral("Agrandir"), panel), "Command5", QRect(284, 183, 64, 18));
 
     Picture5 = new PaintedPanel(QStringLiteral("Picture5"), panel);
-    Picture5->setGeometry(0, 0, 353, 202);
+    Picture5->setGeometry(Frame1->rect());
     for (size_t i = 0; i < Check13.size(); ++i) {
         Check13[i] = named(new QCheckBox(Picture5), "", graphs::choiceBoxes[i]);
         Check13[i]->setObjectName(QStringLiteral("Check13_%1").arg(i));

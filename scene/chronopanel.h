@@ -13,7 +13,7 @@ struct ChronoPanelGeometry {
     QRect check9;  // its left edge aligns the interval label
 };
 
-// Controls of Picture6 (353 x 204): the camera button and its label on top,
+// Controls of Picture6 (353 x 210): the camera button and its label on top,
 // then the interval, the three options, and the two mark colours beside the
 // options they belong to (swatch 6 the cross of a mark, swatch 8 its projections).
 struct ChronoPanelLayout {
@@ -29,7 +29,7 @@ struct ChronoPanelLayout {
     static ChronoPanelGeometry geometry() { return {chrono, check9}; }
 };
 
-// Controls of Frame2 (353 x 204). "Afficher la grille" sits indented under
+// Controls of Frame2 (353 x 210). "Afficher la grille" sits indented under
 // "Afficher le repère", on which it depends; each colour stands beside the
 // option it draws (swatch 4 the frame, swatch 5 the trajectory).
 struct AffichagePanelLayout {
