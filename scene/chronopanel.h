@@ -3,6 +3,7 @@
 // paint adds the interval label, and "Affichage" (Frame2), whose texts are
 // all the check boxes' own captions.
 
+#include <QFont>
 #include <QRect>
 
 class QPainter;
@@ -11,6 +12,7 @@ class QPainter;
 struct ChronoPanelGeometry {
     QRect chrono;  // the interval field, in ms
     QRect check9;  // its left edge aligns the interval label
+    QFont fieldFont = QFont(QStringLiteral("Arial"), 8); // the field's, whose line the unit follows
 };
 
 // Controls of Picture6 (353 x 210): the camera button and its label on top,
@@ -44,4 +46,6 @@ struct AffichagePanelLayout {
 };
 
 void paintChronoPanel(QPainter& painter, const ChronoPanelGeometry& geometry);
+// The τ of "τ = ": a serif italic, in which it does not read as a T.
+QFont tauFont();
 void paintAffichagePanel(QPainter& painter);
