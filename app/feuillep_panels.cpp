@@ -42,8 +42,11 @@ void FeuilleP::installPanelPainters()
                                                              scene::weightScaleFor(m_ui.VScroll3->value())),
                                  m_state.projectileIndex == sim::Rocher);
     });
-    m_ui.Picture6->setPainter(
-        [](QPainter& painter) { paintChronoPanel(painter, ChronoPanelLayout::geometry()); });
+    m_ui.Picture6->setPainter([this](QPainter& painter) {
+        ChronoPanelGeometry geometry = ChronoPanelLayout::geometry();
+        geometry.fieldFont = m_ui.chrono->font();
+        paintChronoPanel(painter, geometry);
+    });
     m_ui.Frame1->setPainter([this](QPainter& painter) { painter.drawImage(0, 0, m_graph.picture()); });
     m_ui.Picture5->setPainter(
         [](QPainter& painter) { graphs::paintGraphChoiceLabels(painter, graphs::choiceBoxes); });

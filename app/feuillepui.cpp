@@ -102,7 +102,8 @@ void FeuillePUi::createTabStrip(QWidget* window)
 
 void FeuillePUi::createTextArea(QWidget* window)
 {
-    info = named(new QLabel(window), "info", QRect(512, 280, 233, 33));
+    // Under the strip, which is 8 rows taller than designed.
+    info = named(new QLabel(window), "info", QRect(512, 284, 233, 33));
     info->setWordWrap(true);
     info->setAutoFillBackground(true);
     QPalette tip = info->palette();
@@ -249,11 +250,27 @@ void FeuillePUi::createVectorsPanel()
     Check12 = named(new QCheckBox(QStringLiteral("Afficher le vecteur poids"), panel), "Check12", L.check12);
     Check7->setEnabled(false);
 
-    const auto scrollBar = [panel](const char* name, QRect geometry, int maximum) {
+    // The style's square arrows would fill the shorter bars, leaving no room
+    // for a thumb: the arrows are made flat.
+    const QString scaleBarStyle = QStringLiteral(
+        "QScrollBar:vertical { width: 17px; margin: 9px 0; background: rgb(226,223,219);"
+        " border: 1px solid rgb(168,165,160); }"
+        "QScrollBar::handle:vertical { background: rgb(150,150,145); min-height: 8px; margin: 1px 2px;"
+        " border-radius: 2px; }"
+        "QScrollBar::sub-line:vertical, QScrollBar::add-line:vertical { height: 9px; subcontrol-origin: margin;"
+        " background: rgb(236,233,229); border: 1px solid rgb(168,165,160); }"
+        "QScrollBar::sub-line:vertical { subcontrol-position: top; }"
+        "QScrollBar::add-line:vertical { subcontrol-position: bottom; }"
+        "QScrollBar::up-arrow:vertical { width: 9px; height: 9px; image: url(%1); }"
+        "QScrollBar::down-arrow:vertical { width: 9px; height: 9px; image: url(%2); }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
+        .arg(applicationDirectory() + QStringLiteral("arrow_up.png"), applicationDirectory() + QStringLiteral("arrow_down.png"));
+    const auto scrollBar = [panel, &scaleBarStyle](const char* name, QRect geometry, int maximum) {
         auto* bar = named(new QScrollBar(Qt::Vertical, panel), name, geometry);
         bar->setRange(0, maximum);
         bar->setSingleStep(1);
         bar->setPageStep(10);
+        bar->setStyleSheet(scaleBarStyle);
         return bar;
     };
     VScroll1 = scrollBar("VScroll1", L.vScroll1, 49);
@@ -301,7 +318,7 @@ void FeuillePUi::createGraphPanel()
     Command5 = named(new QPushButton(QStringLiteral("Agrandir"), panel), "Command5", QRect(284, 183, 64, 18));
 
     Picture5 = new PaintedPanel(QStringLiteral("Picture5"), panel);
-    Picture5->setGeometry(0, 0, 353, 202);
+    Picture5->setGeometry(Frame1->rect());
     for (size_t i = 0; i < Check13.size(); ++i) {
         Check13[i] = named(new QCheckBox(Picture5), "", graphs::choiceBoxes[i]);
         Check13[i]->setObjectName(QStringLiteral("Check13_%1").arg(i));

@@ -49,7 +49,6 @@ void writeWelcomeText(QTextEdit* box)
     put(Style::Title, "Tavrel TS");
     sentence();
     put(Style::Plain, "Cette application permet d'étudier le mouvement de différents projectiles ");
-    sentence();
     put(Style::Plain, "par simulation directe (animation), chronophotographie ou représentation graphique (Graphes).");
     sentence();
     put(Style::Plain, "Pour ");

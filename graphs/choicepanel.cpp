@@ -48,7 +48,7 @@ void paintGraphChoiceLabels(QPainter& painter, const std::array<QRect, kindCount
     painter.setFont(panelFont(true));
     const auto title = [&](GraphKind first, const QString& text) {
         const QRect& box = checkBoxGeometry[first];
-        drawTopLeft(painter, box.left(), box.top() - 24, text);
+        drawTopLeft(painter, box.left(), box.top() - titleAboveBox, text);
     };
     title(KindX, QStringLiteral("Position"));
     title(KindVx, QStringLiteral("Vitesse"));

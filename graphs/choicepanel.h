@@ -11,11 +11,16 @@ class QPainter;
 
 namespace graphs {
 
-// The boxes of kinds 0 to 7 on the choice panel: one column, each group's
-// title 24 pixels above its first box.
+// Each group's title stands this far above its first box: nearer to its own
+// boxes than to the group above, the three groups within the panel.
+inline constexpr int titleAboveBox = 20;
+
+// The boxes of kinds 0 to 7 on the choice panel, in one column; each is the
+// size of its indicator, so that the label beside it, level with its top,
+// stands level with the indicator.
 inline constexpr std::array<QRect, kindCount> choiceBoxes{
-    QRect(16, 24, 16, 16), QRect(16, 40, 16, 16), QRect(16, 80, 16, 16), QRect(16, 96, 16, 16),
-    QRect(16, 112, 16, 16), QRect(16, 152, 16, 16), QRect(16, 168, 16, 16), QRect(16, 184, 16, 16)};
+    QRect(16, 22, 14, 14), QRect(16, 38, 14, 14), QRect(16, 82, 14, 14), QRect(16, 98, 14, 14),
+    QRect(16, 114, 14, 14), QRect(16, 158, 14, 14), QRect(16, 174, 14, 14), QRect(16, 190, 14, 14)};
 
 // Draws "x(t)" … "Em(t)" to the right of each box and the group titles
 // "Position", "Vitesse" and "Énergie" above the first box of each group,

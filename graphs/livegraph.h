@@ -13,7 +13,8 @@ namespace graphs {
 class LiveGraph {
 public:
     static constexpr int defaultWidth = 353;
-    static constexpr int defaultHeight = 202;
+    // Room below the time axis (row 200) for the lower barb of its arrow.
+    static constexpr int defaultHeight = 210;
     static QColor panelColour() { return QColor(240, 235, 230); }
 
     explicit LiveGraph(int width = defaultWidth, int height = defaultHeight);

@@ -31,9 +31,28 @@ void paintChronoPanel(QPainter& p, const ChronoPanelGeometry& g)
     const QFont large(QStringLiteral("Arial"), 10);
     const double x = g.chrono.left() - QFontMetricsF(large).horizontalAdvance(QStringLiteral("t = "));
     const double y = g.chrono.top() + 1;
-    printAt(p, printAt(p, x, y, QStringLiteral("τ"), large), y, QStringLiteral(" = "), large);
-    printAt(p, g.chrono.right() + 1 + 4, y, QStringLiteral("ms"), large);
+    // The τ stands on the line of the " = " after it.
+    p.setFont(tauFont());
+    p.drawText(QPointF(x, y + QFontMetricsF(large).ascent()), QStringLiteral("τ"));
+    printAt(p, x + QFontMetricsF(tauFont()).horizontalAdvance(QStringLiteral("τ")), y, QStringLiteral(" = "), large);
+    // The unit stands on the line of the number typed in the field, which
+    // the field centres in its height.
+    const QFontMetricsF field(g.fieldFont);
+    const double baseline = g.chrono.top() + (g.chrono.height() - field.height()) / 2 + field.ascent();
+    p.setFont(large);
+    p.drawText(QPointF(g.chrono.right() + 1 + 4, baseline), QStringLiteral("ms"));
     p.restore();
+}
+
+QFont tauFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                      QStringLiteral("DejaVu Serif")});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSize(11);
+    font.setItalic(true);
+    return font;
 }
 
 void paintAffichagePanel(QPainter& p)

@@ -3,6 +3,7 @@
 // paint adds the interval label, and "Affichage" (Frame2), whose texts are
 // all the check boxes' own captions.
 
+#include <QFont>
 #include <QRect>
 
 class QPainter;
@@ -11,9 +12,10 @@ class QPainter;
 struct ChronoPanelGeometry {
     QRect chrono;  // the interval field, in ms
     QRect check9;  // its left edge aligns the interval label
+    QFont fieldFont = QFont(QStringLiteral("Arial"), 8); // the field's, whose line the unit follows
 };
 
-// Controls of Picture6 (353 x 204): the camera button and its label on top,
+// Controls of Picture6 (353 x 210): the camera button and its label on top,
 // then the interval, the three options, and the two mark colours beside the
 // options they belong to (swatch 6 the cross of a mark, swatch 8 its projections).
 struct ChronoPanelLayout {
@@ -29,7 +31,7 @@ struct ChronoPanelLayout {
     static ChronoPanelGeometry geometry() { return {chrono, check9}; }
 };
 
-// Controls of Frame2 (353 x 204). "Afficher la grille" sits indented under
+// Controls of Frame2 (353 x 210). "Afficher la grille" sits indented under
 // "Afficher le repère", on which it depends; each colour stands beside the
 // option it draws (swatch 4 the frame, swatch 5 the trajectory).
 struct AffichagePanelLayout {
@@ -44,4 +46,6 @@ struct AffichagePanelLayout {
 };
 
 void paintChronoPanel(QPainter& painter, const ChronoPanelGeometry& geometry);
+// The τ of "τ = ": a serif italic, in which it does not read as a T.
+QFont tauFont();
 void paintAffichagePanel(QPainter& painter);

@@ -62,10 +62,13 @@ QString copyConfirmationText()
 
 QString helpTextFor(const QString& objectName, const HelpContext& context)
 {
+    // The copy confirmation stays until another described control is
+    // entered: neither the copy button nor the window behind the copy menu,
+    // which the mouse enters again as the menu closes, replaces it.
+    const bool keepsConfirmation = objectName == QLatin1String("Command4") || objectName == QLatin1String("feuilleP");
+    if (keepsConfirmation && context.currentInfo == copyConfirmationText())
+        return QString();
     if (objectName == QLatin1String("Command4")) {
-        // The copy confirmation stays until another control is entered.
-        if (context.currentInfo == copyConfirmationText())
-            return QString();
         return QStringLiteral("Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint...");
     }
     if (objectName == QLatin1String("command12")) {

@@ -18,7 +18,7 @@ struct ParametersPanelGeometry {
     QRect text4;   // alpha
 };
 
-// The panel is 353 x 204; the sketch takes x 214 to 345, y 60 to 190, so
+// The panel is 353 x 210; the sketch takes x 214 to 345, y 60 to 190, so
 // the controls keep to the top row and the left half.
 struct ParametersPanelLayout {
     static constexpr QRect combo1{42, 8, 84, 22};

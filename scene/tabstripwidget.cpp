@@ -7,7 +7,9 @@ TabStrip::TabStrip(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Onglets"));
-    setFixedSize(361, 225);
+    // Taller than the 225 rows of the design, so that the panels (the live
+    // graph among them) are 210 rows high.
+    setFixedSize(361, 233);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -154,6 +154,23 @@ QImage loupe()
     return canvas.result();
 }
 
+// The arrows of the short scroll bars: a small dark triangle in a 9 x 9
+// square, pointing up or down.
+QImage scrollArrow(bool up)
+{
+    SmallCanvas canvas(9);
+    QPainter &p = canvas.painter();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 60));
+    const double tip = up ? 2.5 : 6.5;
+    const double base = up ? 6.5 : 2.5;
+    p.drawPolygon(QPolygonF({QPointF(4.5, tip), QPointF(8, base), QPointF(1, base)}));
+    return canvas.result();
+}
+
+QImage scrollArrowUp() { return scrollArrow(true); }
+QImage scrollArrowDown() { return scrollArrow(false); }
+
 // The window icon: a ball on its parabola above a strip of ground.
 QImage windowIcon()
 {
@@ -210,7 +227,8 @@ bool writeButtons(const QString &dir)
     };
     const Button buttons[] = {{"play.png", play},     {"pause.png", pause},           {"stop.png", stop},
                               {"reset.png", reset},   {"camera.png", camera},         {"camera_rec.png", cameraRecording},
-                              {"loupe.png", loupe},   {"tavrel.png", windowIcon}};
+                              {"loupe.png", loupe},   {"tavrel.png", windowIcon},
+                              {"arrow_up.png", scrollArrowUp}, {"arrow_down.png", scrollArrowDown}};
     for (const Button &button : buttons)
         if (!save(button.draw(), dir + '/' + QLatin1String(button.name)))
             return false;

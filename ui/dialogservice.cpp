@@ -3,10 +3,14 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 
 namespace {
@@ -22,11 +26,29 @@ QMessageBox::Icon toQt(DialogService::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// A message box wraps any line wider than half the screen or 500 pixels;
+// our texts break their lines where they mean to, so the box is made wide
+// enough for its widest line (within the screen).
+void keepLinesAsWritten(QMessageBox& box)
+{
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    const QFontMetrics metrics(label->font());
+    int widest = 0;
+    for (const QString& line : box.text().split(QLatin1Char('\n')))
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    if (const QScreen* screen = box.screen())
+        widest = qMin(widest, screen->availableGeometry().width() * 9 / 10 - 100);
+    label->setStyleSheet(QStringLiteral("QLabel { min-width: %1px; }").arg(widest + metrics.averageCharWidth()));
+}
+
 class QtDialogs : public DialogService {
 public:
     bool askOkCancel(QWidget* parent, const QString& title, const QString& text) override
     {
         QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel, parent);
+        keepLinesAsWritten(box);
         box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Cancel);
         return box.exec() == QMessageBox::Ok;
@@ -35,6 +57,7 @@ public:
     void inform(QWidget* parent, Icon icon, const QString& title, const QString& text) override
     {
         QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, parent);
+        keepLinesAsWritten(box);
         box.exec();
     }
 

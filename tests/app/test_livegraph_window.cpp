@@ -4,8 +4,9 @@
 
 #include "windowfixture.h"
 
-#include "sim/catalogue.h"
+#include "common/pixels.h"
 #include "common/testmain.h"
+#include "sim/catalogue.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,6 +74,8 @@ private slots:
     void energiesTracedDuringTheFlight();
     void buttonsDuringAFlight_data();
     void buttonsDuringAFlight();
+    void timeAxisArrowWhole();
+    void choicePanelTitlesAndLabels();
 };
 
 void TestLiveGraphWindow::groupsByClicks_data()
@@ -182,6 +185,90 @@ void TestLiveGraphWindow::buttonsDuringAFlight()
     QVERIFY(w.ui().Command3->isEnabled());
     QVERIFY(w.ui().Command5->isEnabled());
     QCOMPARE(helpOverGraph(w), QStringLiteral("Ce graphe peut être agrandi"));
+}
+
+// The time axis lies on row 200; the lower barb of its arrow goes down to
+// row 204, on screen and in the copied picture, with room below it.
+void TestLiveGraphWindow::timeAxisArrowWhole()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    clickBox(w, 0);
+    const QColor black(0, 0, 0);
+    const QImage copied = w.liveGraph().picture();
+    const QImage onScreen = graphPicture(w);
+    for (const QImage& picture : {copied, onScreen}) {
+        QVERIFY2(picture.height() >= 208, qPrintable(QString::number(picture.height())));
+        QVERIFY(testing::holdsColour(picture, black, QRect(271, 203, 3, 2)));
+        QVERIFY(testing::holdsColour(picture, black, QRect(271, 196, 3, 2)));
+        QVERIFY(!testing::hasInk(picture, QRect(0, 206, 280, picture.height() - 206)));
+    }
+}
+
+namespace {
+
+// The rows [first, last] of the picture's dark pixels in the area; (-1, -1)
+// when it has none.
+std::pair<int, int> inkRows(const QImage& picture, const QRect& area, int darkness = 128)
+{
+    int first = -1;
+    int last = -1;
+    const QRect clipped = area & picture.rect();
+    for (int y = clipped.top(); y <= clipped.bottom(); ++y)
+        for (int x = clipped.left(); x <= clipped.right(); ++x)
+            if (qGray(picture.pixel(x, y)) < darkness) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+    return {first, last};
+}
+
+} // namespace
+
+// The choice panel: no title cut at the top, each title nearer to its own
+// boxes than to the group above, each label level with its box.
+void TestLiveGraphWindow::choicePanelTitlesAndLabels()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.ui().Command3->click();
+    QVERIFY(w.ui().Picture5->isVisible() || !w.ui().Picture5->isHidden());
+    const QImage panel = w.ui().Picture5->grab().toImage();
+    const auto box = [&](int i) { return w.ui().Check13[size_t(i)]->geometry(); };
+    // The indicator's frame, by the rows where the box's middle column
+    // differs from the panel.
+    const auto indicatorRows = [&](int i) {
+        const QRect b = box(i);
+        return inkRows(panel, QRect(b.center().x(), b.top() - 2, 1, b.height() + 4), 230);
+    };
+
+    const QRect titleColumn(box(0).left(), 0, 60, 0);
+    const auto title = inkRows(panel, titleColumn.adjusted(0, 0, 0, box(0).top() - 1));
+    QVERIFY2(title.first > 0, "Position is cut at the top");
+    for (const auto& [first, previousLast] : {std::pair{2, 1}, std::pair{5, 4}}) {
+        const int above = indicatorRows(previousLast).second;
+        const int below = indicatorRows(first).first;
+        const auto rows = inkRows(panel, QRect(titleColumn.left(), above + 1, 60, below - above - 1));
+        QVERIFY(rows.first > above);
+        QVERIFY2(rows.first - above > below - rows.second,
+                 qPrintable(QStringLiteral("title of box %1: %2 rows under the group above, %3 over its boxes")
+                                .arg(first)
+                                .arg(rows.first - above)
+                                .arg(below - rows.second)));
+    }
+    // The letters x, v and E before their parentheses stand in the middle
+    // of the box's height.
+    for (int i : {0, 2, 4, 5}) {
+        const QRect b = box(i);
+        const auto indicator = indicatorRows(i);
+        const auto label = inkRows(panel, QRect(b.left() + 20, b.top() - 2, 5, b.height() + 2));
+        const double labelMiddle = (label.first + label.second) / 2.0;
+        const double boxMiddle = (indicator.first + indicator.second) / 2.0;
+        const double tolerance = i == 5 ? 1.0 : 0.5;
+        QVERIFY2(std::abs(labelMiddle - boxMiddle) <= tolerance,
+                 qPrintable(QStringLiteral("label %1 centred on row %2, its box on %3").arg(i).arg(labelMiddle).arg(boxMiddle)));
+    }
 }
 
 TAVREL_TEST_MAIN(TestLiveGraphWindow)

@@ -6,6 +6,7 @@
 
 #include "common/pixels.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -51,6 +52,8 @@ private slots:
     void helpLine_data();
     void helpLine();
     void copyConfirmationStays();
+    void copyConfirmationOutlivesTheMenu_data();
+    void copyConfirmationOutlivesTheMenu();
     void cancelledColourChangesNothing_data();
     void cancelledColourChangesNothing();
     void trajectoryColourForNextSegments();
@@ -126,6 +129,35 @@ void TestPanels::copyConfirmationStays()
     sendEnter(w.ui().Command4);
     QCOMPARE(w.ui().info->text(),
              QStringLiteral("Copier pour placer l'image dans le presse- papiers puis coller depuis Word, Paint..."));
+}
+
+void TestPanels::copyConfirmationOutlivesTheMenu_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::newRow("Copier l'animation") << QStringLiteral("copim");
+    QTest::newRow("Copier le graphe") << QStringLiteral("copigraph");
+}
+
+// The item is chosen with the mouse: as the menu closes the mouse is over the
+// window again, which gets an Enter event and moves; the confirmation stays
+// until a described control is entered.
+void TestPanels::copyConfirmationOutlivesTheMenu()
+{
+    QFETCH(QString, item);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.findChild<QAction*>(item)->trigger();
+    QCOMPARE(w.ui().info->text(), copyConfirmation);
+    sendEnter(&w);
+    QCOMPARE(w.ui().info->text(), copyConfirmation);
+    sendMouseMove(&w);
+    QCOMPARE(w.ui().info->text(), copyConfirmation);
+
+    sendEnter(w.ui().Check8);
+    QCOMPARE(w.ui().info->text(), QStringLiteral("La trajectoire est tracée lorsque le projectile est en mouvement"));
+    sendEnter(&w);
+    QCOMPARE(w.ui().info->text(),
+             QStringLiteral("Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice"));
 }
 
 void TestPanels::cancelledColourChangesNothing_data()

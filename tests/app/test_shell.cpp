@@ -115,8 +115,9 @@ void TestShell::welcomeText_data()
 {
     QTest::addColumn<QString>("sentence");
     QTest::newRow("title") << "Tavrel TS";
-    QTest::newRow("purpose") << "Cette application permet d'étudier le mouvement de différents projectiles ";
-    QTest::newRow("ways") << "par simulation directe (animation), chronophotographie ou représentation graphique (Graphes).";
+    QTest::newRow("purpose") << "Cette application permet d'étudier le mouvement de différents projectiles "
+                                "par simulation directe (animation), chronophotographie ou représentation graphique "
+                                "(Graphes).";
     QTest::newRow("mouse") << "Pour déplacer le projectile, vous pouvez utiliser la souris directement sur la figure. ";
     QTest::newRow("copy") << "Tous les paramètres sont modifiables et l'image obtenue peut être imprimée ou placée dans "
                              "le presse-papiers (bouton Copier) pour la coller dans une autre application.";
@@ -131,8 +132,7 @@ void TestShell::welcomeText()
 {
     QFETCH(QString, sentence);
     static const QStringList order{
-        QStringLiteral("Tavrel TS"), QStringLiteral("Cette application"), QStringLiteral("par simulation"),
-        QStringLiteral("Pour déplacer"), QStringLiteral("Tous les paramètres"), QStringLiteral("Vous pouvez obtenir"),
+        QStringLiteral("Tavrel TS"), QStringLiteral("Cette application"), QStringLiteral("Pour déplacer"), QStringLiteral("Tous les paramètres"), QStringLiteral("Vous pouvez obtenir"),
         QStringLiteral("Pour vous familiariser")};
     WindowFixture f;
     const QStringList lines = f.w().ui().supertext->toPlainText().split(QLatin1Char('\n'));

@@ -77,7 +77,7 @@ void TestChoicePanel::labelsBesideBoxes()
         QVERIFY2(testing::hasInk(image, QRect(30, top, 30, 13)), qPrintable(QString::number(i)));
         QVERIFY2(!testing::hasInk(image, QRect(0, top, 29, 13)), qPrintable(QString::number(i)));
     }
-    // Titles 24 pixels above the first box of each group, from the box's left.
+    // Titles above the first box of each group, from the box's left.
     for (int top : {40, 120, 220}) {
         QVERIFY(testing::hasInk(image, QRect(10, top - 24, 20, 12)));
         QVERIFY(!testing::hasInk(image, QRect(0, top - 24, 9, 12)));

@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int SW = 361;
-constexpr int SH = 225;
+constexpr int SH = 233;
 
 // The bounds worked out from the font's own measures: one gap on each side of
 // every caption, the selected caption wider by its bold type, so that every
