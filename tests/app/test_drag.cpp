@@ -3,6 +3,7 @@
 // them (the press reaches whatever control is under the pointer).
 
 #define QTEST_QPA_MOUSE_HANDLING
+#include "common/testmain.h"
 #include "windowfixture.h"
 
 #include "app/scenepicture.h"
@@ -445,5 +446,5 @@ void TestDrag::noCoordinatesWhileRunning()
     QCOMPARE(w.ui().Picture2->cursor().shape(), Qt::CrossCursor);
 }
 
-QTEST_MAIN(TestDrag)
+TAVREL_TEST_MAIN(TestDrag)
 #include "test_drag.moc"

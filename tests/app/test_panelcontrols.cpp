@@ -3,6 +3,7 @@
 // is set in a face where it does not read as a T, and "ms" stands on the
 // line of the number typed in the field.
 
+#include "common/testmain.h"
 #include "windowfixture.h"
 
 #include "common/pixels.h"
@@ -93,5 +94,5 @@ void TestPanelControls::unitOnTheLineOfTheNumber()
     QVERIFY2(std::abs(number - unit) <= 1, qPrintable(QStringLiteral("number on row %1, ms on row %2").arg(number).arg(unit)));
 }
 
-QTEST_MAIN(TestPanelControls)
+TAVREL_TEST_MAIN(TestPanelControls)
 #include "test_panelcontrols.moc"

@@ -1,6 +1,7 @@
 // The welcome text as the window shows it: every line of it inside the box,
 // none cut at the bottom, without scrolling.
 
+#include "common/testmain.h"
 #include "windowfixture.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -41,5 +42,5 @@ void TestWelcomeText::firstSentenceIsOneParagraph()
                                           "graphique (Graphes)."));
 }
 
-QTEST_MAIN(TestWelcomeText)
+TAVREL_TEST_MAIN(TestWelcomeText)
 #include "test_welcometext.moc"

@@ -1,6 +1,7 @@
 // Dragging the projectile's picture: the pointer's position in whole pixels,
 // the grab point kept under the pointer, the limits of x0 and y0.
 
+#include "common/testmain.h"
 #include "scene/projectiledrag.h"
 #include "scene/scenegeometry.h"
 
@@ -139,5 +140,5 @@ void TestProjectileDrag::pressedPointIsTheGrabPoint()
     QCOMPARE(corner.top, 416.0f);
 }
 
-QTEST_APPLESS_MAIN(TestProjectileDrag)
+TAVREL_TEST_APPLESS_MAIN(TestProjectileDrag)
 #include "test_projectiledrag.moc"

@@ -1,6 +1,7 @@
 // The real message boxes show their lines as written: a text of four long
 // lines stays four lines, however wide they are.
 
+#include "common/testmain.h"
 #include "ui/dialogservice.h"
 
 #include <QApplication>
@@ -84,5 +85,5 @@ void TestMessageBox::linesAsWritten()
     QVERIFY2(labelWidth >= widest, qPrintable(QStringLiteral("%1 < %2").arg(labelWidth).arg(widest)));
 }
 
-QTEST_MAIN(TestMessageBox)
+TAVREL_TEST_MAIN(TestMessageBox)
 #include "test_messagebox.moc"
