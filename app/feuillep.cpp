@@ -4,11 +4,13 @@
 
 #include "app/scenepicture.h"
 #include "app/welcometext.h"
+#include "config/dialogs/waitingnotice.h"
 #include "scene/windowpainting.h"
 #include "sim/catalogue.h"
 #include "scene/projectilepicture.h"
 #include "scene/scenegeometry.h"
 #include "ui/appdir.h"
+#include "ui/colourvalue.h"
 #include "ui/dialogservice.h"
 #include "ui/numberformat.h"
 #include "ui/soundservice.h"
@@ -33,7 +35,9 @@ FeuilleP::FeuilleP(QWidget* parent)
 {
     m_ui.setupUi(this);
     for (int i = 0; i < scene::swatchCount; ++i)
-        showSwatch(i);
+        setSwatchValue(i, colourValue(m_swatches[size_t(i)]));
+    m_waitingNotice = new config::WaitingNotice(this);
+    setAcceptDrops(true);
     installPanelPainters();
     connectHandlers();
     Form_Load();

@@ -13,6 +13,8 @@
 
 #include "app/feuillepui.h"
 #include "app/markerfile.h"
+#include "config/configuration.h"
+#include "config/dialogs/configurationdialogs.h"
 #include "exercises/exercisehost.h"
 #include "graphs/graphes.h"
 #include "graphs/livegraph.h"
@@ -27,6 +29,9 @@
 #include <vector>
 
 class PictureSurface;
+namespace config {
+class WaitingNotice;
+}
 
 class FeuilleP : public QWidget, public ExerciseHost {
     Q_OBJECT
@@ -95,6 +100,14 @@ public:
     void Label4_Click(int index);
     void copim_Click();
     void copigraph_Click();
+    void Command2_Click();
+    void Command11_Click();
+
+    // Configurations. The situation the controls hold, as a file keeps it.
+    config::Configuration currentConfiguration() const;
+    // Opens a configuration with the waiting notice shown: "Ouvrir" and a
+    // dropped file.
+    void openConfiguration(const QString& configFileName);
 
     // ExerciseHost.
     QWidget* hostWindow() override { return this; }
@@ -102,6 +115,7 @@ public:
     QLineEdit* exerciseFileField() override { return m_ui.fich; }
     void showWelcomeText() override;
     void setExerciseTextModified(bool modified) override { m_exerciseTextModified = modified; }
+    void loadConfiguration(const QString& configFileName) override;
 
 signals:
     // Another program asked, through the marker file, to open this exercise.
@@ -113,6 +127,8 @@ protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     PictureSurface& surface();
@@ -170,8 +186,14 @@ private:
     void installPanelPainters();
     void installHelpLine();
     void showSwatch(int index);
+    // A swatch takes a colour as the files store it (negative values kept).
+    void setSwatchValue(int index, std::int32_t value);
     void showHelpFor(QObject* control);
     void Frame1_MouseMove(int x);
+
+    // Configurations (feuillep_configuration.cpp).
+    void applyConfigurationRecord(int record, const config::Configuration& configuration);
+    void showConfigurationCaption(const QString& configFileName);
 
     // Clipboard (feuillep_copy.cpp).
     void putOnClipboard(const QImage& picture);
@@ -182,7 +204,11 @@ private:
     sim::SimulationState m_state;
     graphs::LiveGraph m_graph;
     scene::MarkList m_marks;
+    // The swatches' colours as drawn, and as stored in a configuration.
     scene::Swatches m_swatches = scene::defaultSwatches();
+    std::array<std::int32_t, scene::swatchCount> m_swatchValues{};
+    config::ConfigurationDialogs m_configurationDialogs;
+    config::WaitingNotice* m_waitingNotice = nullptr;
     std::array<QImage, 5> m_projectilePictures;
     std::array<QImage, 5> m_shadowPictures;
     bool m_fatal = false;

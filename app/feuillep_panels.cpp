@@ -12,6 +12,7 @@
 #include "scene/vectorlegends.h"
 #include "sim/catalogue.h"
 #include "ui/appdir.h"
+#include "ui/colourvalue.h"
 #include "ui/dialogservice.h"
 #include "ui/paintedpanel.h"
 
@@ -54,6 +55,15 @@ void FeuilleP::showSwatch(int index)
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, m_swatches[size_t(index)]);
     swatch->setPalette(palette);
+}
+
+void FeuilleP::setSwatchValue(int index, std::int32_t value)
+{
+    m_swatchValues[size_t(index)] = value;
+    m_swatches[size_t(index)] = colourOfValue(value, scene::defaultSwatches()[size_t(index)]);
+    showSwatch(index);
+    if (index == scene::SwatchVelocity)
+        m_ui.Picture3->update();
 }
 
 void FeuilleP::installHelpLine()
@@ -100,11 +110,9 @@ void FeuilleP::Label4_Click(int index)
     const std::optional<QColor> chosen = DialogService::current().chooseColour(this, m_swatches[size_t(index)]);
     if (!chosen)
         return;
-    m_swatches[size_t(index)] = *chosen;
-    showSwatch(index);
+    setSwatchValue(index, colourValue(*chosen));
     if (index == scene::SwatchFrame && m_ui.Check1->isChecked())
         repere();
-    m_ui.Picture3->update();
     majaff();
 }
 

@@ -28,6 +28,8 @@ void FeuilleP::connectHandlers()
     connect(m_ui.command12, &QToolButton::clicked, this, &FeuilleP::command12_Click);
     connect(m_ui.Command13, &QPushButton::clicked, this, &FeuilleP::Command13_Click);
     connect(m_ui.Command1, &QPushButton::clicked, this, &FeuilleP::close);
+    connect(m_ui.Command2, &QPushButton::clicked, this, &FeuilleP::Command2_Click);
+    connect(m_ui.Command11, &QPushButton::clicked, this, &FeuilleP::Command11_Click);
 
     connect(m_ui.Combo1, &QComboBox::activated, this, &FeuilleP::Combo1_Click);
     connect(m_ui.Combo2, &QComboBox::activated, this, &FeuilleP::Combo2_Click);
@@ -57,6 +59,9 @@ void FeuilleP::connectHandlers()
     connect(m_ui.Check8, &QCheckBox::toggled, this, &FeuilleP::Check8_Click);
     for (QCheckBox* redraws : {m_ui.Check3, m_ui.Check5, m_ui.Check7, m_ui.Check10, m_ui.Check12, m_ui.Check14})
         connect(redraws, &QCheckBox::toggled, this, &FeuilleP::majaff);
+    // A box greyed by a configuration file takes two states again once clicked.
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
 
     for (QScrollBar* scale : {m_ui.VScroll1, m_ui.VScroll3, m_ui.VScroll4})
         connect(scale, &QScrollBar::valueChanged, this, &FeuilleP::vectorScaleChanged);
