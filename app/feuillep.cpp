@@ -4,6 +4,7 @@
 
 #include "app/scenepicture.h"
 #include "app/welcometext.h"
+#include "calc/machine.h"
 #include "config/dialogs/waitingnotice.h"
 #include "scene/windowpainting.h"
 #include "sim/catalogue.h"
@@ -147,6 +148,7 @@ void FeuilleP::Form_Unload()
 {
     m_ui.Timer1->stop();
     SoundService::current().close();
+    m_machine.reset();
     m_markerFile.markStopped();
 }
 

@@ -26,8 +26,10 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
+class Machine;
 class PictureSurface;
 namespace config {
 class WaitingNotice;
@@ -54,6 +56,8 @@ public:
     QImage scenePicture() const;
     // What the graphs window opens with.
     graphs::GraphesSetup graphesSetup() const;
+    // The calculator, once it has been opened and until the program ends.
+    const Machine* calculator() const { return m_machine.get(); }
 
     // The marker file through which other programs see us running.
     static QString markerFilePath();
@@ -75,6 +79,10 @@ public:
     void plusbouton();
     void maj12();
     void repgraphe();
+    // Shows the calculator modally (from "&Calculatrice" and from the graphs
+    // window's "Calculatrice" icon); it keeps its history, Ans and angle unit
+    // from one opening to the next.
+    void showCalculator();
 
     // The handlers of the controls.
     void Combo1_Click();
@@ -102,6 +110,7 @@ public:
     void copigraph_Click();
     void Command2_Click();
     void Command11_Click();
+    void Command8_Click();
 
     // Configurations. The situation the controls hold, as a file keeps it.
     config::Configuration currentConfiguration() const;
@@ -218,4 +227,5 @@ private:
     QPixmap m_backdrop;
     // The key filters of the fields, which run their validations.
     QList<QObject*> m_fieldFilters;
+    std::unique_ptr<Machine> m_machine;
 };

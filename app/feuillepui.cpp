@@ -149,9 +149,9 @@ void FeuillePUi::createToolButtons(QWidget* window)
         x += 87;
     }
     Command14->setToolTip(QStringLiteral("Afficher les graphes x(t), y(t) et y(x)"));
-    // Printing, the calculator, exercises and help come with their own
-    // windows; until then their buttons wait.
-    for (QPushButton* pending : {Command10, Command8, btexo, Command7})
+    // Printing, exercises and help come with their own windows; until then
+    // their buttons wait.
+    for (QPushButton* pending : {Command10, btexo, Command7})
         pending->setEnabled(false);
 }
 
