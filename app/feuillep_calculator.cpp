@@ -5,10 +5,7 @@
 #include "calc/machine.h"
 #include "ui/dialogservice.h"
 
-void FeuilleP::Command8_Click()
-{
-    showCalculator();
-}
+void FeuilleP::Command8_Click() { showCalculator(); }
 
 // Made at its first opening and kept, so that the pupil finds the calculations
 // of the lesson again; Form_Unload unloads it.
