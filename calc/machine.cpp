@@ -22,6 +22,20 @@ bool continuesResult(const QString& text)
     return !text.isEmpty() && operators.contains(text.front());
 }
 
+bool isModifierOnly(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock: return true;
+    default: return false;
+    }
+}
+
 } // namespace
 
 Machine::Machine(QWidget* parent)
@@ -216,7 +230,9 @@ bool Machine::handleDisplayKey(QKeyEvent* event)
     const bool printable =
         !text.isEmpty() && text.front().isPrint() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (!printable) {
-        if (key != Qt::Key_Escape)
+        // Moving or erasing corrects the line; Shift or AltGr alone only
+        // prepares the next sign ("+" is Shift and "=" on a French keyboard).
+        if (!isModifierOnly(key) && key != Qt::Key_Escape)
             m_justCalculated = false;
         return false;
     }

@@ -2,7 +2,9 @@
 #include "calc/machine.h"
 #include "common/testmain.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -229,6 +231,16 @@ void TestMachine::afterResultOperatorContinuesWithAns()
     clickKeys({"keyEquals", "keySquare", "keyEquals"});
     QCOMPARE(display(), QStringLiteral("Ans²"));
     QCOMPARE(resultLine(), QStringLiteral("= 441"));
+
+    // The sign may need Shift or AltGr first, which changes nothing.
+    for (Qt::Key modifier : {Qt::Key_Shift, Qt::Key_AltGr}) {
+        QKeyEvent press(QEvent::KeyPress, modifier, Qt::NoModifier);
+        QApplication::sendEvent(m_machine->ui().display, &press);
+        typeLine(QStringLiteral("+1"));
+        QCOMPARE(display(), QStringLiteral("Ans+1"));
+        typeLine(QStringLiteral("\n"));
+    }
+    QCOMPARE(m_machine->evaluator().ans(), 443.0);
 }
 
 void TestMachine::afterResultDigitStartsANewLine()
