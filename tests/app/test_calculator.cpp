@@ -1,4 +1,5 @@
 #include "calc/machine.h"
+#include "common/testmain.h"
 #include "windowfixture.h"
 
 #include <QLabel>
@@ -75,5 +76,5 @@ void TestCalculator::unloadUnloadsTheCalculator()
     QVERIFY(!machine);
 }
 
-QTEST_MAIN(TestCalculator)
+TAVREL_TEST_MAIN(TestCalculator)
 #include "test_calculator.moc"
