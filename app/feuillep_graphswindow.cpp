@@ -9,9 +9,13 @@
 
 #include <QPushButton>
 
+// Its "Calculatrice" icon opens the calculator of this window, with the
+// calculations of the lesson.
 void FeuilleP::showGraphes()
 {
-    graphs::Graphes window(graphesSetup(), this);
+    graphs::GraphesSetup setup = graphesSetup();
+    setup.openCalculator = [this](QWidget*) { showCalculator(); };
+    graphs::Graphes window(setup, this);
     DialogService::current().runModal(window);
 }
 

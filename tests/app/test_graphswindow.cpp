@@ -5,6 +5,7 @@
 
 #include "windowfixture.h"
 
+#include "calc/machine.h"
 #include "graphs/graphes.h"
 #include "common/testmain.h"
 
@@ -66,6 +67,7 @@ private slots:
     void clickOnTheEnlargeableGraph();
     void noEnlargingWhileTracing();
     void windowClosedLeavesTheMainWindowAsItWas();
+    void calculatriceOpensTheCalculator();
 };
 
 void TestGraphsWindow::agrandirWithTheHourglass()
@@ -170,6 +172,25 @@ void TestGraphsWindow::windowClosedLeavesTheMainWindowAsItWas()
     QVERIFY(w.ui().Check13[graphs::KindVx]->isChecked());
     QVERIFY(!w.ui().Check13[graphs::KindEm]->isChecked());
     QCOMPARE(w.liveGraph().picture(), before);
+}
+
+void TestGraphsWindow::calculatriceOpensTheCalculator()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.show();
+    bool enabled = false;
+    f.dialogs.queueModal([&enabled](QDialog& dialog) {
+        auto& window = static_cast<graphs::Graphes&>(dialog);
+        enabled = window.ui().Image1[3]->isEnabled();
+        window.ui().Image1[3]->click();
+    });
+    w.Command5_Click();
+    QVERIFY(enabled);
+    QCOMPARE(f.dialogs.modalsShown().size(), size_t(2));
+    QCOMPARE(f.dialogs.modalsShown()[0], QStringLiteral("graphes"));
+    QVERIFY(w.calculator());
+    QCOMPARE(f.dialogs.modalsShown()[1], w.calculator()->objectName());
 }
 
 TAVREL_TEST_MAIN(TestGraphsWindow)
