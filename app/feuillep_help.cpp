@@ -14,8 +14,10 @@ void FeuilleP::Command7_Click()
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner)
         owner = this;
-    if (!m_help)
+    if (!m_help) {
         m_help = new HelpWindow(HelpWindow::installedManual(), owner);
+        m_help->move(owner->frameGeometry().center() - m_help->rect().center());
+    }
     else if (m_help->parentWidget() != owner)
         m_help->setParent(owner, Qt::Window);
     m_help->showContents();
