@@ -1,0 +1,321 @@
+#include "tools/exercises/content.h"
+#include "tools/exercises/generator.h"
+#include "common/testmain.h"
+
+#include "config/configuration.h"
+#include "exercises/exercisefile.h"
+#include "exercises/rtf/rtfreader.h"
+#include "scene/scenegeometry.h"
+#include "sim/catalogue.h"
+#include "tools/exercises/throw.h"
+#include "ui/numberformat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <cmath>
+#include <numbers>
+
+using content::Exercise;
+
+namespace {
+
+const QString appDir = QStringLiteral(TAVREL_APP_DIR);
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString plainTextOf(const QString& rtfPath)
+{
+    QTextDocument document;
+    if (!rtf::read(bytesOf(rtfPath), document))
+        return {};
+    return document.toPlainText();
+}
+
+const Exercise* find(const std::vector<Exercise>& all, const QString& name)
+{
+    for (const Exercise& e : all)
+        if (e.name == name)
+            return &e;
+    return nullptr;
+}
+
+double radians(double degrees) { return degrees * std::numbers::pi / 180; }
+
+// The range of a throw from the ground: v0² sin 2α / g.
+double groundRange(double v0, double alpha, double g) { return v0 * v0 * std::sin(2 * radians(alpha)) / g; }
+double peak(double v0, double alpha, double g) { return std::pow(v0 * std::sin(radians(alpha)), 2) / (2 * g); }
+// The positive root of -g t²/2 + vy t + y0 = 0.
+double landing(double vy, double y0, double g) { return (vy + std::sqrt(vy * vy + 2 * g * y0)) / g; }
+
+void checkSituation(const QString& path)
+{
+    const config::ConfigurationRead read = config::readConfiguration(path);
+    QVERIFY2(!read.failure, qPrintable(path));
+    const config::Configuration& c = read.configuration;
+    QVERIFY(c.place >= 0 && c.place < sim::placeCount);
+    QVERIFY(c.projectile >= 0 && c.projectile < sim::projectileCount);
+    // Every field holds what its validation would leave there, so opening
+    // the situation moves nothing.
+    for (const QString& field : {c.x0, c.y0, c.v0, c.alpha}) {
+        const std::optional<double> value = toNumber(field);
+        QVERIFY2(value, qPrintable(field));
+        QCOMPARE(formatPattern(*value, QStringLiteral("###0.00")), field);
+    }
+    const float x0 = float(*toNumber(c.x0));
+    const float y0 = float(*toNumber(c.y0));
+    const float v0 = float(*toNumber(c.v0));
+    const float alpha = float(*toNumber(c.alpha));
+    QCOMPARE(scene::clampImageLeft(scene::imageLeftFor(x0)), scene::imageLeftFor(x0));
+    QCOMPARE(scene::clampImageTop(scene::imageTopFor(y0)), scene::imageTopFor(y0));
+    QVERIFY(v0 >= 0 && v0 <= 20);
+    QVERIFY(alpha == 0 || (std::fabs(alpha) >= 5 && std::fabs(alpha) <= 180));
+    const std::optional<double> interval = toNumber(c.chronoInterval);
+    QVERIFY(interval && *interval >= 10 && *interval <= 5000);
+    QVERIFY(config::velocityScaleRange.contains(c.velocityScaleSetting));
+    QVERIFY(config::velocityChangeRange.contains(c.velocityChangeSetting));
+    QVERIFY(config::weightScaleRange.contains(c.weightScaleSetting));
+    QVERIFY(config::accelerationScaleRange.contains(c.accelerationScaleSetting));
+    // The throw can start, and lands inside the scene: the pupil sees it whole.
+    const content::Throw flight(c);
+    QVERIFY(y0 > 0 || flight.vy0() > 0);
+    QVERIFY2(!scene::leftTheSceneSideways(scene::imageLeftFor(flight.x(flight.flightTime()))), qPrintable(path));
+    QVERIFY2(scene::imageTopFor(flight.topHeight()) >= scene::sceneEdgeLow, qPrintable(path));
+}
+
+} // namespace
+
+class TestShippedExercises : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void catalogue();
+    void filesOpen_data();
+    void filesOpen();
+    void answersMatchThePhysics_data();
+    void answersMatchThePhysics();
+    void correctionsStateTheAnswers_data();
+    void correctionsStateTheAnswers();
+    void generatorRemakesTheShippedFiles();
+    void generatorRefusesUnknownAnswers();
+
+private:
+    std::vector<Exercise> m_all;
+};
+
+void TestShippedExercises::initTestCase()
+{
+    m_all = content::catalogue();
+}
+
+void TestShippedExercises::catalogue()
+{
+    QVERIFY(m_all.size() >= 12);
+    std::array<int, 4> levels{};
+    QStringList names;
+    for (const Exercise& e : m_all) {
+        QVERIFY(e.level >= 0 && e.level <= 3);
+        ++levels[std::size_t(e.level)];
+        QVERIFY2(!names.contains(e.name), qPrintable(e.name));
+        names << e.name;
+    }
+    for (int count : levels)
+        QVERIFY(count > 0);
+}
+
+void TestShippedExercises::filesOpen_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const Exercise& e : content::catalogue())
+        QTest::newRow(qPrintable(e.name)) << e.name;
+}
+
+void TestShippedExercises::filesOpen()
+{
+    QFETCH(QString, name);
+    const Exercise* e = find(m_all, name);
+    QVERIFY(e);
+    const std::optional<exercises::ExerciseFile> file = exercises::readExerciseFile(appDir + e->exerciseFileName());
+    QVERIFY(file);
+    QCOMPARE(file->title, e->title);
+    QCOMPARE(file->level, double(e->level));
+    QVERIFY(!file->notions.isEmpty() && file->notions.size() <= 4);
+    QVERIFY(file->hourglasses > 0);
+    QVERIFY(file->corrected());
+    for (const QString& text : {file->statement, file->correction}) {
+        const QString plain = plainTextOf(exercises::resolveRelative(appDir, text));
+        QVERIFY2(plain.startsWith(text == file->statement ? e->title : QStringLiteral("Correction")), qPrintable(text));
+        // Numbered questions, from 1 on.
+        QVERIFY2(plain.contains(QStringLiteral("\n1. ")) && plain.contains(QStringLiteral("\n2. ")), qPrintable(text));
+        QVERIFY(!plain.contains(QStringLiteral("{{")));
+    }
+    checkSituation(exercises::resolveRelative(appDir, file->statementConfiguration));
+    checkSituation(exercises::resolveRelative(appDir, file->correctionConfiguration));
+}
+
+void TestShippedExercises::answersMatchThePhysics_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<double>("expected");
+    const double gT = 9.8, gL = 1.62, gM = 3.71;
+    const auto row = [](const char* name, const char* key, double expected) {
+        QTest::addRow("%s %s", name, key) << QString::fromLatin1(name) << QString::fromLatin1(key) << expected;
+    };
+    row("chute_libre", "t", std::sqrt(2 * 10 / gT));
+    row("chute_libre", "v", std::sqrt(2 * gT * 10));
+    row("chute_libre", "y1", 10 - gT / 2);
+    row("lancer_horizontal", "t", std::sqrt(2 * 5 / gT));
+    row("lancer_horizontal", "portee", 4 * std::sqrt(2 * 5 / gT));
+    row("lancer_horizontal", "v", std::sqrt(16 + 2 * gT * 5));
+    row("lancer_horizontal", "coef", gT / 32);
+    row("angles_complementaires", "portee30", groundRange(10, 30, gT));
+    row("angles_complementaires", "portee60", groundRange(10, 60, gT));
+    row("angles_complementaires", "h30", peak(10, 30, gT));
+    row("angles_complementaires", "h60", peak(10, 60, gT));
+    row("angles_complementaires", "t60", 2 * 10 * std::sin(radians(60)) / gT);
+    row("portee_maximale", "portee40", groundRange(10, 40, gT));
+    row("portee_maximale", "portee50", groundRange(10, 50, gT));
+    row("portee_maximale", "portee45", 100 / gT);
+    for (const auto& [suffix, g] : {std::pair{"T", gT}, std::pair{"L", gL}, std::pair{"M", gM}}) {
+        const QByteArray t = QByteArray("t") + suffix, p = QByteArray("p") + suffix, h = QByteArray("h") + suffix;
+        row("terre_lune_mars", t.constData(), 2 * 4 * std::sin(radians(60)) / g);
+        row("terre_lune_mars", p.constData(), groundRange(4, 60, g));
+        row("terre_lune_mars", h.constData(), peak(4, 60, g));
+    }
+    row("terre_lune_mars", "rapport", gT / gL);
+    for (int n = 1; n <= 4; ++n) {
+        const double t = 0.2 * n;
+        row("chronophotographie", QByteArray("x").append(QByteArray::number(n)).constData(), 3 * t);
+        row("chronophotographie", QByteArray("y").append(QByteArray::number(n)).constData(), 8 - gT * t * t / 2);
+        row("chronophotographie", QByteArray("r").append(QByteArray::number(n)).constData(), gT / 2);
+    }
+    row("chronophotographie", "gtau2", gT * 0.04);
+    row("variation_vitesse", "vx", 10 * std::cos(radians(70)));
+    row("variation_vitesse", "vy3", 10 * std::sin(radians(70)) - gT * 1.5);
+    row("variation_vitesse", "dv1", gT * 0.5);
+    row("variation_vitesse", "dv3", gT * 0.5);
+    row("variation_vitesse", "gdt", gT * 0.5);
+    row("energie_mecanique", "ec0", 0.5 * 0.33 * 64);
+    row("energie_mecanique", "ep0", 0.33 * gT * 2);
+    row("energie_mecanique", "emtop", 0.5 * 0.33 * 64 + 0.33 * gT * 2);
+    row("energie_mecanique", "top", 2 + peak(8, 50, gT));
+    row("energie_mecanique", "vsol", std::sqrt(64 + 4 * gT));
+    row("rebond_ballon", "v", std::sqrt(2 * gT * 10));
+    row("rebond_ballon", "h1", 10 * 0.49);
+    row("rebond_ballon", "h2", 10 * 0.49 * 0.49);
+    row("rebond_ballon", "rapport", 0.49);
+    row("rebond_ballon", "part", 51);
+    // 14 · 0.7^k stays at 2 m·s-1 or more for k = 1 to 5.
+    row("rebond_ballon", "rebonds", 5);
+    row("rebond_ballon", "perte", 0.45 * gT * 10 * 0.51);
+    row("masse_trajectoire", "ppomme", 0.18 * gT);
+    row("masse_trajectoire", "procher", 1830 * gT / 1e4);
+    row("masse_trajectoire", "portee", groundRange(9, 45, gT));
+    row("masse_trajectoire", "porteePomme", groundRange(9, 45, gT));
+    row("masse_trajectoire", "h", peak(9, 45, gT));
+    row("lancer_vers_le_bas", "vy", -2.5);
+    row("lancer_vers_le_bas", "t", landing(-2.5, 10, gT));
+    row("lancer_vers_le_bas", "portee", 5 * std::cos(radians(30)) * landing(-2.5, 10, gT));
+    row("lancer_vers_le_bas", "v", std::sqrt(25 + 2 * gT * 10));
+    row("lancer_vers_le_bas", "tchute", std::sqrt(2 * 10 / gT));
+    row("graphes_vitesse", "vx", 10 * std::cos(radians(55)));
+    row("graphes_vitesse", "vmin", 10 * std::cos(radians(55)));
+    row("graphes_vitesse", "ttop", 10 * std::sin(radians(55)) / gT);
+    row("graphes_vitesse", "t", 2 * 10 * std::sin(radians(55)) / gT);
+    row("graphes_vitesse", "vsol", 10);
+    row("graphes_vitesse", "pente", -gT);
+}
+
+void TestShippedExercises::answersMatchThePhysics()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    QFETCH(double, expected);
+    const Exercise* e = find(m_all, name);
+    QVERIFY(e);
+    const content::Answer* answer = e->answer(key);
+    QVERIFY(answer);
+    // The program works in single precision with pi as 3.1415927: its
+    // figures agree with the exact ones far below the shown hundredths.
+    QVERIFY2(std::fabs(answer->value - expected) < 2e-3,
+             qPrintable(QStringLiteral("%1 against %2").arg(answer->value).arg(expected)));
+}
+
+void TestShippedExercises::correctionsStateTheAnswers_data()
+{
+    filesOpen_data();
+}
+
+void TestShippedExercises::correctionsStateTheAnswers()
+{
+    QFETCH(QString, name);
+    const Exercise* e = find(m_all, name);
+    QVERIFY(e);
+    const QString correctionSource =
+        QString::fromUtf8(bytesOf(content::sourceDirectory() + e->name + QStringLiteral("_corrige.html")));
+    const QString statementSource =
+        QString::fromUtf8(bytesOf(content::sourceDirectory() + e->name + QStringLiteral("_enonce.html")));
+    QVERIFY(!correctionSource.isEmpty() && !statementSource.isEmpty());
+    const QString correction = plainTextOf(appDir + e->correctionName());
+    for (const content::Answer& answer : e->answers) {
+        const QString placeholder = QStringLiteral("{{%1}}").arg(answer.key);
+        // Every computed answer is used by a text; those of the correction
+        // are in the shipped correction as the program shows the number.
+        QVERIFY2(correctionSource.contains(placeholder) || statementSource.contains(placeholder),
+                 qPrintable(answer.key));
+        if (correctionSource.contains(placeholder))
+            QVERIFY2(correction.contains(content::shown(answer)), qPrintable(answer.key));
+    }
+    // No number of the correction is typed by hand in place of an answer:
+    // every figure with decimals comes from the table or from the situation.
+    static const QRegularExpression typed(QStringLiteral("\\d+,\\d\\d(?!\\d)"));
+    QString filled = correctionSource;
+    filled.remove(QRegularExpression(QStringLiteral("\\{\\{\\w+\\}\\}")));
+    QStringList allowed{e->statementSituation.x0, e->statementSituation.y0, e->statementSituation.v0,
+                        e->statementSituation.alpha, QStringLiteral("0,00"), QStringLiteral("0,50"),
+                        QStringLiteral("1,00"), QStringLiteral("1,50")};
+    for (const QRegularExpressionMatch& match : typed.globalMatch(filled))
+        QVERIFY2(allowed.contains(match.captured()) || statementSource.contains(match.captured()),
+                 qPrintable(e->name + u' ' + match.captured()));
+}
+
+void TestShippedExercises::generatorRemakesTheShippedFiles()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    QString error;
+    QVERIFY2(content::generate(content::sourceDirectory(), out.path(), &error), qPrintable(error));
+    const QStringList made = QDir(out.path()).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(made.size(), qsizetype(5 * m_all.size()));
+    for (const QString& name : made) {
+        const QByteArray shipped = bytesOf(appDir + name);
+        QVERIFY2(!shipped.isEmpty(), qPrintable(name + QStringLiteral(" is not shipped")));
+        QVERIFY2(bytesOf(QDir(out.path()).filePath(name)) == shipped,
+                 qPrintable(name + QStringLiteral(" differs: run make_exercises data")));
+    }
+}
+
+void TestShippedExercises::generatorRefusesUnknownAnswers()
+{
+    const Exercise& first = m_all.front();
+    QString unknown;
+    QVERIFY(!content::fillIn(QStringLiteral("<p>t = {{t}} s, {{nope}}</p>"), first, &unknown));
+    QCOMPARE(unknown, QStringLiteral("nope"));
+    QCOMPARE(content::fillIn(QStringLiteral("<p>{{t}} s</p>"), first), QStringLiteral("<p>1,43 s</p>"));
+    // Sources that are missing stop the generator with the name of the first.
+    QTemporaryDir empty;
+    QString error;
+    QVERIFY(!content::generate(empty.path(), empty.path(), &error));
+    QVERIFY(error.contains(first.name));
+}
+
+TAVREL_TEST_MAIN(TestShippedExercises)
+#include "test_shippedexercises.moc"

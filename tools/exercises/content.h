@@ -1,0 +1,47 @@
+#pragma once
+// The exercises shipped with the program: for each, its description (the
+// exercise file), the situations of its statement and of its correction,
+// and the table of its numerical answers, every one computed from the
+// situation with the simulator's own formulas. The texts are HTML sources
+// beside this file; "{{key}}" in them stands for the answer of that key,
+// written as the program shows numbers.
+
+#include "config/configuration.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace content {
+
+struct Answer {
+    QString key;
+    double value;
+    int decimals = 2;
+};
+
+struct Exercise {
+    QString name; // stem of its files: <name>.E43, <name>_enonce.rtf …
+    QString title;
+    int level = 0;
+    QStringList notions;
+    int hourglasses = 1;
+    config::Configuration statementSituation;
+    config::Configuration correctionSituation;
+    std::vector<Answer> answers;
+
+    QString exerciseFileName() const { return name + QStringLiteral(".E43"); }
+    QString statementName() const { return name + QStringLiteral("_enonce.rtf"); }
+    QString statementSituationName() const { return name + QStringLiteral("_enonce.P20"); }
+    QString correctionName() const { return name + QStringLiteral("_corrige.rtf"); }
+    QString correctionSituationName() const { return name + QStringLiteral("_corrige.P20"); }
+    QStringList fileNames() const;
+    const Answer* answer(const QString& key) const;
+};
+
+std::vector<Exercise> catalogue();
+
+// The answer as the program shows a number: rounded, decimal comma.
+QString shown(const Answer& answer);
+
+} // namespace content
