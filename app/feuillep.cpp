@@ -41,6 +41,7 @@ FeuilleP::FeuilleP(QWidget* parent)
     m_waitingNotice = new config::WaitingNotice(this);
     setAcceptDrops(true);
     installPanelPainters();
+    createExerciseCommands();
     connectHandlers();
     Form_Load();
 }
@@ -110,6 +111,8 @@ void FeuilleP::loadPictureLists()
 void FeuilleP::showWelcomeText()
 {
     writeWelcomeText(m_ui.supertext);
+    // The program wrote it, not the user: nothing to lose on closing.
+    m_ui.supertext->document()->setModified(false);
 }
 
 void FeuilleP::Form_Resize()

@@ -39,6 +39,9 @@ class QPrinter;
 namespace config {
 class WaitingNotice;
 }
+namespace exercises {
+class ExerciseCommands;
+}
 
 class FeuilleP : public QWidget, public ExerciseHost {
     Q_OBJECT
@@ -125,6 +128,8 @@ public:
     // Opens a configuration with the waiting notice shown: "Ouvrir" and a
     // dropped file.
     void openConfiguration(const QString& configFileName);
+    // Pops the exercise menu `optionexo` up under the button.
+    void btexo_Click();
 
     void Command8_Click();
 
@@ -230,6 +235,8 @@ private:
     // Configurations (feuillep_configuration.cpp).
     void applyConfigurationRecord(int record, const config::Configuration& configuration);
     void showConfigurationCaption(const QString& configFileName);
+    // Exercises (feuillep_exercises.cpp).
+    void createExerciseCommands();
 
     // Clipboard (feuillep_copy.cpp).
     void putOnClipboard(const QImage& picture);
@@ -258,6 +265,8 @@ private:
     bool m_fatal = false;
     bool m_ticking = false;
     bool m_exerciseTextModified = false;
+    // The exercise menu and commands, a child of the window.
+    exercises::ExerciseCommands* m_exercises = nullptr;
     QCursor m_enlargeCursor;
     QPixmap m_backdrop;
     // The key filters of the fields, which run their validations.

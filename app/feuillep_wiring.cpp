@@ -32,6 +32,7 @@ void FeuilleP::connectHandlers()
     connect(m_ui.Command2, &QPushButton::clicked, this, &FeuilleP::Command2_Click);
     connect(m_ui.Command11, &QPushButton::clicked, this, &FeuilleP::Command11_Click);
     connect(m_ui.Command8, &QPushButton::clicked, this, &FeuilleP::Command8_Click);
+    connect(m_ui.btexo, &QPushButton::clicked, this, &FeuilleP::btexo_Click);
 
     connect(m_ui.Combo1, &QComboBox::activated, this, &FeuilleP::Combo1_Click);
     connect(m_ui.Combo2, &QComboBox::activated, this, &FeuilleP::Combo2_Click);

@@ -150,9 +150,6 @@ void FeuillePUi::createToolButtons(QWidget* window)
         x += 87;
     }
     Command14->setToolTip(QStringLiteral("Afficher les graphes x(t), y(t) et y(x)"));
-    // Exercises come with their own window; until then their button waits.
-    for (QPushButton* pending : {btexo})
-        pending->setEnabled(false);
 }
 
 void FeuillePUi::createSceneArea(QWidget* window)

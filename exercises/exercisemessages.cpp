@@ -24,3 +24,27 @@ void reportMissingGettingStarted(QWidget* parent)
 }
 
 } // namespace exercises
+
+namespace exercises {
+
+void reportWriteFailure(QWidget* parent)
+{
+    DialogService::current().inform(parent, DialogService::Icon::Critical, QStringLiteral("Enregistrement impossible"),
+                                    QStringLiteral("Ecriture impossible sur disque"));
+}
+
+bool askOverwrite(QWidget* parent, const QString& path)
+{
+    return DialogService::current().askOkCancel(
+        parent, QStringLiteral("Ecraser le fichier?"),
+        QStringLiteral("Le fichier ") + path + QStringLiteral(" existe déjà.") + QStringLiteral("\r\n")
+            + QStringLiteral("Ecraser l'ancien?"));
+}
+
+bool askLoseEdits(QWidget* parent)
+{
+    return DialogService::current().askOkCancel(parent, QStringLiteral("Abandon des données?"),
+                                                QStringLiteral("Attention: perte des modifications du texte."));
+}
+
+} // namespace exercises

@@ -17,3 +17,14 @@ void reportMissing(QWidget* parent, const QString& path);
 void reportMissingGettingStarted(QWidget* parent);
 
 } // namespace exercises
+
+namespace exercises {
+
+// The text could not be written.
+void reportWriteFailure(QWidget* parent);
+// Asks before replacing a file; true to replace it.
+bool askOverwrite(QWidget* parent, const QString& path);
+// Asks before losing the edits of the text; true to go on.
+bool askLoseEdits(QWidget* parent);
+
+} // namespace exercises

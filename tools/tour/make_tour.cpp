@@ -1,0 +1,320 @@
+// Makes the getting-started activity "TAVREL.PEM" and the sample exercises
+// beside the program: their statements and corrections in RTF, with
+// pictures of the real window (those of the manual, and the exercise menu,
+// chooser and correction taken here), their situations saved by the window
+// itself, and their exercise files.
+//
+//   xvfb-run -a make_tour <built application directory> data
+
+#include "tools/tour/statement.h"
+
+#include "app/feuillep.h"
+#include "config/recordfile.h"
+#include "exercises/fichexo.h"
+#include "ui/appdir.h"
+#include "ui/dialogservice.h"
+#include "ui/soundservice.h"
+#include "ui/translations.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+
+namespace {
+
+[[noreturn]] void fail(const QString& what)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(what));
+    std::exit(1);
+}
+
+void wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+class Maker {
+public:
+    Maker(FeuilleP& window, QString applicationDirectory, QString dataDirectory)
+        : m_window(window), m_application(std::move(applicationDirectory)), m_data(std::move(dataDirectory))
+    {
+    }
+
+    template <typename Widget = QWidget>
+    Widget* control(const char* name) const
+    {
+        auto* widget = m_window.findChild<Widget*>(QString::fromLatin1(name));
+        if (!widget)
+            fail(QStringLiteral("no control %1 in the window").arg(QLatin1String(name)));
+        return widget;
+    }
+
+    QImage manualPicture(const char* name) const
+    {
+        const QImage picture(m_application + QStringLiteral("help/images/") + QLatin1String(name));
+        if (picture.isNull())
+            fail(QStringLiteral("no picture %1 in the manual").arg(QLatin1String(name)));
+        return picture;
+    }
+
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        QSaveFile file(QDir(m_data).filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            fail(QStringLiteral("cannot write %1").arg(name));
+        std::printf("%s %lld bytes\n", qPrintable(name), qint64(bytes.size()));
+    }
+
+    void writeExercise(const QString& name, const std::vector<QString>& records) const
+    {
+        const QString path = QDir(m_data).filePath(name);
+        QFile::remove(path);
+        if (!config::writeRecords(path, 1, records))
+            fail(QStringLiteral("cannot write %1").arg(name));
+        std::printf("%s\n", qPrintable(name));
+    }
+
+    QString dataPath(const QString& name) const { return QDir(m_data).filePath(name); }
+    FeuilleP& window() const { return m_window; }
+
+private:
+    FeuilleP& m_window;
+    QString m_application;
+    QString m_data;
+};
+
+} // namespace
+
+namespace {
+
+// The exercise menu as the button pops it up, over the window.
+QImage exerciseMenuPicture(Maker& maker)
+{
+    FeuilleP& window = maker.window();
+    window.btexo_Click();
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("optionexo"));
+    if (!menu)
+        fail(QStringLiteral("no exercise menu"));
+    wait(200);
+    const QImage picture = menu->grab().toImage();
+    menu->hide();
+    return picture;
+}
+
+// The chooser on the sample exercises, one of them selected.
+QImage chooserPicture(Maker& maker, const QString& exercise)
+{
+    exercises::Fichexo chooser(&maker.window(), maker.dataPath(QString()), {});
+    chooser.show();
+    const auto items = chooser.ui().File1->findItems(exercise, Qt::MatchFixedString);
+    if (items.isEmpty())
+        fail(QStringLiteral("no %1 in the chooser").arg(exercise));
+    chooser.ui().File1->setCurrentItem(items.front());
+    wait(200);
+    return chooser.grab().toImage();
+}
+
+void gettingStarted(Maker& maker)
+{
+    const QString nbsp(QChar(0x00A0));
+    const auto quoted = [&nbsp](const QString& words) { return QStringLiteral("«") + nbsp + words + nbsp + QStringLiteral("»"); };
+    Statement text;
+    text.title(QStringLiteral("Prise en main de Tavrel TS"));
+    text.paragraph(QStringLiteral("Cette activité vous fait découvrir le simulateur pas à pas. Chaque étape se fait "
+                                  "dans la fenêtre principale ; ce texte reste affiché ici pendant ce temps. "
+                                  "La situation de départ vient d'être chargée : sur la **Terre**, un **ballon "
+                                  "(450 g)** posé à l'origine, lancé à **15 m.s-1** sous un angle de **77°**."));
+
+    text.heading(QStringLiteral("1. Un premier lancer"));
+    text.paragraph(QStringLiteral("Sous la scène, cliquez sur le bouton **Simulation** (le triangle) : le ballon "
+                                  "part, retombe et rebondit de moins en moins haut. La date et les coordonnées du "
+                                  "projectile s'affichent à côté des boutons. **Pause** fige l'animation ; un "
+                                  "nouvel appui la fait avancer d'un pas. **Stop** arrête le lancer et "
+                                  "**Retrouver la position initiale** remet le ballon au départ."));
+    text.picture(maker.manualPicture("controles.png"), 330);
+    text.paragraph(QStringLiteral("Dans l'onglet **Affichage**, cochez ") + quoted(QStringLiteral("Marquer la trajectoire"))
+                   + QStringLiteral(" puis relancez : la trajectoire reste tracée sur la scène, avec le repère."));
+    text.picture(maker.manualPicture("fenetre.png"), 330);
+
+    text.heading(QStringLiteral("2. Les onglets"));
+    text.paragraph(QStringLiteral("À droite de la scène, cinq onglets rassemblent les réglages : **Paramètres**, "
+                                  "**Affichage**, **Vecteurs**, **Chronophotographie** et **Graphes**. Cliquez sur "
+                                  "le nom d'un onglet pour l'ouvrir ; la ligne d'aide, dessous, décrit ce que "
+                                  "survole la souris."));
+    text.paragraph(QStringLiteral("Dans **Paramètres**, choisissez le lieu (Terre, Lune ou Mars), le projectile, "
+                                  "puis tapez x0, y0, v0 et l'angle α. Validez par la touche Entrée : une valeur "
+                                  "hors des limites est ramenée à la plus proche permise. Essayez par exemple "
+                                  "v0 = 10 et α = 45 sur la Lune, puis relancez."));
+    text.picture(maker.manualPicture("parametres.png"), 300);
+
+    text.heading(QStringLiteral("3. Les vecteurs"));
+    text.paragraph(QStringLiteral("L'onglet **Vecteurs** dessine sur le projectile en mouvement le vecteur vitesse, "
+                                  "sa variation (avec sa construction), l'accélération et le poids. Les curseurs "
+                                  "règlent leurs échelles, même pendant le mouvement. Observez que l'accélération "
+                                  "garde la même direction et la même longueur tout au long du vol."));
+    text.picture(maker.manualPicture("vecteurs.png"), 300);
+
+    text.heading(QStringLiteral("4. La chronophotographie"));
+    text.paragraph(QStringLiteral("L'onglet **Chronophotographie** laisse sur la scène une image du projectile à "
+                                  "intervalle régulier, de 10 à 5 000 ms. Réglez l'intervalle, appuyez sur la "
+                                  "**caméra**, puis lancez. Cochez ")
+                   + quoted(QStringLiteral("Marquer uniquement les positions du centre d'inertie"))
+                   + QStringLiteral(" pour ne garder qu'un point, ou ajoutez les projections sur les axes."));
+    text.picture(maker.manualPicture("chronoscene.png"), 250);
+
+    text.heading(QStringLiteral("5. Les graphes"));
+    text.paragraph(QStringLiteral("Pendant le lancer, l'onglet **Graphes** trace en direct x(t), y(t), les "
+                                  "vitesses ou les énergies ; le bouton **Menu** de l'onglet choisit les courbes. "
+                                  "Le bouton **Graphes** du haut ouvre la fenêtre des courbes complètes, avec un "
+                                  "pointeur et le tableau des valeurs."));
+    text.picture(maker.manualPicture("graphe.png"), 300);
+
+    text.heading(QStringLiteral("6. Enregistrer une situation"));
+    text.paragraph(QStringLiteral("Le bouton **Enregistrer** garde toute la situation dans un fichier « .P20 » : "
+                                  "lieu, projectile, conditions initiales, échelles, options et couleurs. Le bouton "
+                                  "**Ouvrir** la retrouve telle quelle, par exemple pour la montrer à la classe. "
+                                  "**Copier** et **Imprimer** emportent l'image de la scène ou du graphe."));
+
+    text.heading(QStringLiteral("7. Les exercices"));
+    text.paragraph(QStringLiteral("Le bouton **Exercices** ouvre ce menu. ") + quoted(QStringLiteral("Ouvrir un exercice"))
+                   + QStringLiteral(" présente les exercices avec leur niveau de difficulté, les notions abordées et "
+                                    "leur durée ; l'énoncé s'affiche ici et la situation de l'exercice se charge "
+                                    "dans le simulateur."));
+    text.picture(exerciseMenuPicture(maker), 260);
+    text.picture(chooserPicture(maker, QStringLiteral("portee.E43")), 330);
+    text.paragraph(QStringLiteral("Vous pouvez écrire vos réponses dans l'énoncé, puis les garder par ")
+                   + quoted(QStringLiteral("Enregistrer le contenu de la fenêtre exercice"))
+                   + QStringLiteral(" et les retrouver plus tard par ") + quoted(QStringLiteral("Retrouver un texte"))
+                   + QStringLiteral(". ") + quoted(QStringLiteral("Voir la correction"))
+                   + QStringLiteral(" affiche le corrigé, en lecture seule sur fond crème, avec la situation qui "
+                                    "le montre."));
+
+    text.heading(QStringLiteral("À vous !"));
+    text.paragraph(QStringLiteral("Ouvrez l'exercice **La portée d'un tir de pétanque** pour commencer, ou fermez "
+                                  "cette activité par ")
+                   + quoted(QStringLiteral("Fermer l'exercice")) + QStringLiteral("."));
+
+    maker.write(QStringLiteral("priseenmain.rtf"), text.rtf());
+    maker.writeExercise(QStringLiteral("TAVREL.PEM"),
+                        {QStringLiteral("priseenmain.rtf"), QStringLiteral("priseenmain.P20"), QString(), QString(),
+                         QStringLiteral(" 0"), QString(), QStringLiteral("Les commandes du simulateur"),
+                         QStringLiteral("Animation, chronophotographie, graphes"), QString(), QString(),
+                         QStringLiteral("Prise en main de Tavrel TS"), QStringLiteral(" 1")});
+}
+
+} // namespace
+
+namespace {
+
+void rangeExercise(Maker& maker)
+{
+    Statement statement;
+    statement.title(QStringLiteral("La portée d'un tir de pétanque"));
+    statement.paragraph(QStringLiteral("Un joueur lance une **boule de pétanque (800 g)** sur la Terre "
+                                       "(g = 9,8 N.kg-1). Elle quitte sa main à **1,00 m** du sol, avec une vitesse "
+                                       "de **7,00 m.s-1** qui fait un angle de **45°** avec l'horizontale. On néglige "
+                                       "l'action de l'air."));
+    statement.heading(QStringLiteral("Questions"));
+    statement.paragraph(QStringLiteral("1. Établir les équations horaires x(t) et y(t) du centre d'inertie de la boule."));
+    statement.paragraph(QStringLiteral("2. En déduire l'équation de la trajectoire y(x)."));
+    statement.paragraph(QStringLiteral("3. Calculer la hauteur maximale atteinte et la distance à laquelle la boule "
+                                       "touche le sol (sa portée)."));
+    statement.paragraph(QStringLiteral("4. Vérifier avec le simulateur : lancez la boule avec la chronophotographie, "
+                                       "puis lisez la portée sur la scène ou dans la fenêtre des graphes."));
+    statement.paragraph(QStringLiteral("Écrivez vos réponses ci-dessous, puis enregistrez ce texte."));
+    statement.paragraph(QString());
+    maker.write(QStringLiteral("portee_enonce.rtf"), statement.rtf());
+
+    Statement correction;
+    correction.title(QStringLiteral("Corrigé : la portée d'un tir de pétanque"));
+    correction.paragraph(QStringLiteral("**1.** La boule n'est soumise qu'à son poids : son accélération vaut g, "
+                                        "verticale vers le bas. Avec v0 = 7,00 m.s-1 et α = 45° :"));
+    correction.paragraph(QStringLiteral("x(t) = v0.cos α . t = 4,95 t        y(t) = -4,9 t² + 4,95 t + 1,00"));
+    correction.paragraph(QStringLiteral("**2.** En éliminant t : y = -g x² / (2 v0² cos² α) + x tan α + y0, soit "
+                                        "**y = -0,20 x² + x + 1,00** (x et y en mètres)."));
+    correction.paragraph(QStringLiteral("**3.** Le sommet est atteint pour x = 2,50 m : la hauteur maximale vaut "
+                                        "**2,25 m**. La boule touche le sol quand y = 0, soit -0,20 x² + x + 1,00 = 0 : "
+                                        "la portée vaut **5,85 m**, atteinte au bout de 1,18 s."));
+    correction.paragraph(QStringLiteral("**4.** La situation de la correction trace la trajectoire et prend une "
+                                        "chronophotographie toutes les 100 ms : lancez-la et comparez."));
+    maker.write(QStringLiteral("portee_corrige.rtf"), correction.rtf());
+
+    maker.writeExercise(QStringLiteral("portee.E43"),
+                        {QStringLiteral("portee_enonce.rtf"), QStringLiteral("portee.P20"),
+                         QStringLiteral("portee_corrige.rtf"), QStringLiteral("portee_corrige.P20"), QStringLiteral(" 2"),
+                         QString(), QStringLiteral("Équations horaires"), QStringLiteral("Équation de la trajectoire"),
+                         QStringLiteral("Hauteur maximale et portée"), QString(),
+                         QStringLiteral("La portée d'un tir de pétanque"), QStringLiteral(" 2")});
+}
+
+void moonExercise(Maker& maker)
+{
+    Statement statement;
+    statement.title(QStringLiteral("Sauter sur la Lune"));
+    statement.paragraph(QStringLiteral("Sur la **Lune**, le champ de pesanteur vaut g = 1,62 N.kg-1, six fois moins "
+                                       "que sur la Terre. Un astronaute lance un **ballon (450 g)** depuis le sol à "
+                                       "**5,00 m.s-1** sous un angle de **60°**."));
+    statement.heading(QStringLiteral("Questions"));
+    statement.paragraph(QStringLiteral("1. Lancez le ballon et relevez sa portée et la durée de son vol."));
+    statement.paragraph(QStringLiteral("2. Choisissez la Terre dans l'onglet Paramètres et recommencez. Comparez les "
+                                       "portées, puis les durées des vols."));
+    statement.paragraph(QStringLiteral("3. Comment la portée dépend-elle de g ? Vérifiez avec Mars (g = 3,71 N.kg-1)."));
+    statement.paragraph(QString());
+    maker.write(QStringLiteral("lune_enonce.rtf"), statement.rtf());
+    maker.writeExercise(QStringLiteral("lune.E43"),
+                        {QStringLiteral("lune_enonce.rtf"), QStringLiteral("lune.P20"), QString(), QString(),
+                         QStringLiteral(" 1"), QString(), QStringLiteral("Champ de pesanteur"),
+                         QStringLiteral("Comparaison Terre, Lune et Mars"), QString(), QString(),
+                         QStringLiteral("Sauter sur la Lune"), QStringLiteral(" 1")});
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    installFrenchTranslations(app);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <application directory> <data directory>\n", argv[0]);
+        return 2;
+    }
+    QString application = QString::fromLocal8Bit(argv[1]);
+    if (!application.endsWith(u'/'))
+        application += u'/';
+    setApplicationDirectory(application);
+    ScriptedDialogs dialogs;
+    DialogService::install(&dialogs);
+    RecordingSound sound;
+    SoundService::install(&sound);
+
+    FeuilleP window;
+    if (window.failedFatally())
+        return 1;
+    window.show();
+    window.activateWindow();
+    wait(300);
+    Maker maker(window, application, QString::fromLocal8Bit(argv[2]));
+
+    rangeExercise(maker);
+    moonExercise(maker);
+    gettingStarted(maker);
+
+    DialogService::install(nullptr);
+    SoundService::install(nullptr);
+    return 0;
+}
