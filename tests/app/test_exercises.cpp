@@ -1,0 +1,195 @@
+// The exercises in the real window: the menu of `btexo`, the getting-started
+// activity, an exercise asked for through the marker file, and the closing
+// question that follows the real edits of the text.
+
+#include "app/windowfixture.h"
+#include "common/testmain.h"
+
+#include "config/recordfile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextEdit>
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QAction* item(FeuilleP& window, const char* name)
+{
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("optionexo"));
+    return menu ? menu->findChild<QAction*>(QLatin1String(name)) : nullptr;
+}
+
+int pictureCount(const QTextDocument& document)
+{
+    int count = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            count += it.fragment().charFormat().isImageFormat() ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+class TestExercises : public QObject {
+    Q_OBJECT
+private slots:
+    void buttonPopsTheMenuUp();
+    void gettingStartedActivity();
+    void sampleExerciseHasItsSituationAndCorrection();
+    void exerciseAskedThroughTheMarkerFile();
+    void welcomeTextIsNoEdit();
+    void closingAsksAboutAnEditedText();
+    void closingTheExerciseShowsTheWelcomeText();
+};
+
+void TestExercises::buttonPopsTheMenuUp()
+{
+    // The headless platform cannot raise the menu nor give it the keyboard.
+    const testsupport::ToleratedMessages popup(QRegularExpression(QStringLiteral("^This plugin does not support (raise|grabbing)")));
+    WindowFixture f;
+    f.w().show();
+    QPushButton* button = f.w().ui().btexo;
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    auto* menu = f.w().findChild<QMenu*>(QStringLiteral("optionexo"));
+    QVERIFY(menu && menu->isVisible());
+    // Under the button's left edge, unless the screen's edge pushes it back.
+    const QPoint under = button->mapToGlobal(QPoint(0, button->height()));
+    const int screenRight = button->screen()->geometry().right() + 1;
+    QCOMPARE(menu->y(), under.y());
+    QCOMPARE(menu->x(), std::min(under.x(), screenRight - menu->width()));
+    QVERIFY(!item(f.w(), "opencor")->isEnabled());
+    QVERIFY(!item(f.w(), "Closexo")->isEnabled());
+    menu->hide();
+}
+
+void TestExercises::gettingStartedActivity()
+{
+    WindowFixture f;
+    item(f.w(), "PRISENMAIN")->trigger();
+    QTextEdit* box = f.w().ui().supertext;
+    QVERIFY2(f.dialogs.shown().empty(), qPrintable(f.dialogs.shown().front().text));
+    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Prise en main de Tavrel TS")));
+    for (const char* step : {"Un premier lancer", "Les onglets", "Les vecteurs", "La chronophotographie",
+                             "Les graphes", "Enregistrer une situation", "Les exercices"})
+        QVERIFY2(box->toPlainText().contains(QString::fromUtf8(step)), step);
+    QVERIFY(pictureCount(*box->document()) >= 7);
+    QCOMPARE(f.w().ui().fich->text(), applicationDirectory() + QStringLiteral("TAVREL.PEM"));
+    QVERIFY(!box->isReadOnly());
+    // The activity's situation is the start-up one, with the trajectory marked.
+    QCOMPARE(f.w().ui().Combo2->currentIndex(), 2);
+    QVERIFY(f.w().ui().Check8->isChecked());
+}
+
+void TestExercises::sampleExerciseHasItsSituationAndCorrection()
+{
+    WindowFixture f;
+    f.dialogs.queueModal([](QDialog& chooser) {
+        auto* list = chooser.findChild<QListWidget*>(QStringLiteral("File1"));
+        list->setCurrentItem(list->findItems(QStringLiteral("portee.E43"), Qt::MatchFixedString).front());
+        chooser.findChild<QAbstractButton*>(QStringLiteral("ouvreur"))->click();
+    });
+    item(f.w(), "openexo")->trigger();
+    QVERIFY2(f.dialogs.shown().empty(), qPrintable(f.dialogs.shown().front().text));
+    QTextEdit* box = f.w().ui().supertext;
+    QVERIFY(box->toPlainText().startsWith(QStringLiteral("La portée d'un tir de pétanque")));
+    QCOMPARE(f.w().ui().Combo2->currentText(), QStringLiteral("boule de pétanque (800 g)"));
+    QCOMPARE(f.w().ui().Text2->text(), QStringLiteral("1,00"));
+    QCOMPARE(f.w().ui().Text3->text(), QStringLiteral("7,00"));
+    QCOMPARE(f.w().ui().Text4->text(), QStringLiteral("45,00"));
+    QVERIFY(f.w().windowTitle().endsWith(QStringLiteral("portee.P20")));
+
+    f.w().btexo_Click();
+    QVERIFY(item(f.w(), "opencor")->isEnabled());
+    f.w().findChild<QMenu*>(QStringLiteral("optionexo"))->hide();
+    item(f.w(), "opencor")->trigger();
+    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Corrigé")));
+    QVERIFY(box->isReadOnly());
+    QCOMPARE(f.w().ui().chrono->text(), QStringLiteral("100"));
+    QVERIFY(f.w().windowTitle().endsWith(QStringLiteral("portee_corrige.P20")));
+}
+
+void TestExercises::exerciseAskedThroughTheMarkerFile()
+{
+    WindowFixture f;
+    const QString folder = f.directory.path() + QStringLiteral("/");
+    QVERIFY(config::writeRecords(folder + QStringLiteral("demande.E43"), 1, {QStringLiteral("demande.rtf")}));
+    QVERIFY(writeFile(folder + QStringLiteral("demande.rtf"), "{\\rtf1 Exercice demand\\'e9\\par}"));
+    QVERIFY(config::writeRecord(FeuilleP::markerFilePath(), 31, QStringLiteral(" DEMANDE.e43 ")));
+    f.w().Form_Activate();
+    QTextEdit* box = f.w().ui().supertext;
+    QCOMPARE(box->toPlainText().trimmed(), QStringLiteral("Exercice demandé"));
+    QCOMPARE(f.w().ui().fich->text(), folder + QStringLiteral("demande.E43"));
+    QCOMPARE(config::readRecord(FeuilleP::markerFilePath(), 31).value_or(QStringLiteral("?")), QString());
+    // Only once: a later activation keeps what the pupil wrote.
+    box->moveCursor(QTextCursor::End);
+    box->insertPlainText(QStringLiteral(" et commencé"));
+    f.w().Form_Activate();
+    QVERIFY(box->toPlainText().endsWith(QStringLiteral(" et commencé")));
+    QVERIFY(f.dialogs.shown().empty());
+}
+
+void TestExercises::welcomeTextIsNoEdit()
+{
+    WindowFixture f;
+    f.dialogs.queueAnswer(false);
+    QVERIFY(!f.w().Form_QueryUnload());
+    QCOMPARE(f.dialogs.shown().size(), std::size_t(1));
+    QCOMPARE(f.dialogs.shown()[0].title, QStringLiteral("Fermer"));
+}
+
+void TestExercises::closingAsksAboutAnEditedText()
+{
+    WindowFixture f;
+    f.w().show();
+    item(f.w(), "PRISENMAIN")->trigger();
+    f.dialogs.forget();
+    QTextEdit* box = f.w().ui().supertext;
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, "Ma reponse");
+    f.dialogs.queueAnswer(false);
+    QVERIFY(!f.w().Form_QueryUnload());
+    QCOMPARE(f.dialogs.shown().size(), std::size_t(1));
+    QCOMPARE(f.dialogs.shown()[0].title, QStringLiteral("Abandon des données?"));
+    QCOMPARE(f.dialogs.shown()[0].text, QStringLiteral("Attention: perte des modifications du texte."));
+    QVERIFY(box->toPlainText().endsWith(QStringLiteral("Ma reponse")));
+
+    // Reopening the activity clears the flag: only the last question remains.
+    f.dialogs.forget();
+    f.dialogs.queueAnswer(true);
+    item(f.w(), "PRISENMAIN")->trigger();
+    f.dialogs.forget();
+    f.dialogs.queueAnswer(false);
+    QVERIFY(!f.w().Form_QueryUnload());
+    QCOMPARE(f.dialogs.shown().size(), std::size_t(1));
+    QCOMPARE(f.dialogs.shown()[0].title, QStringLiteral("Fermer"));
+}
+
+void TestExercises::closingTheExerciseShowsTheWelcomeText()
+{
+    WindowFixture f;
+    item(f.w(), "PRISENMAIN")->trigger();
+    item(f.w(), "Closexo")->trigger();
+    QTextEdit* box = f.w().ui().supertext;
+    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Tavrel TS")));
+    QVERIFY(box->toPlainText().contains(QStringLiteral("Prise en main")));
+    QCOMPARE(f.w().ui().fich->text(), QString());
+    QVERIFY(box->isReadOnly());
+}
+
+TAVREL_TEST_MAIN(TestExercises)
+#include "test_exercises.moc"
