@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -90,6 +91,38 @@ public:
     }
 
     QString dataPath(const QString& name) const { return QDir(m_data).filePath(name); }
+
+    // The controls set as a user sets them.
+    void choose(const char* list, int index) const
+    {
+        auto* box = control<QComboBox>(list);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+        QApplication::processEvents();
+    }
+    void enter(const char* field, const QString& text) const
+    {
+        auto* edit = control<QLineEdit>(field);
+        edit->setFocus();
+        edit->setText(text);
+        control("Frame3")->setFocus(); // leaving the field validates it
+        QApplication::processEvents();
+    }
+    void tick(const char* box, bool ticked = true) const
+    {
+        auto* check = control<QCheckBox>(box);
+        if (check->isChecked() != ticked)
+            check->click();
+    }
+    // The situation on screen, saved by the window's own "Enregistrer".
+    void saveSituation(ScriptedDialogs& dialogs, const QString& name) const
+    {
+        dialogs.queueFile(dataPath(name));
+        m_window.Command11_Click();
+        if (!QFileInfo::exists(dataPath(name)))
+            fail(QStringLiteral("the window did not save %1").arg(name));
+        std::printf("%s\n", qPrintable(name));
+    }
     FeuilleP& window() const { return m_window; }
 
 private:
@@ -309,6 +342,26 @@ int main(int argc, char* argv[])
     window.activateWindow();
     wait(300);
     Maker maker(window, application, QString::fromLocal8Bit(argv[2]));
+
+    // The situations, each from the one before: the start-up one first.
+    maker.tick("Check8");
+    maker.saveSituation(dialogs, QStringLiteral("priseenmain.P20"));
+    maker.choose("Combo2", 3);
+    maker.enter("Text2", QStringLiteral("1,00"));
+    maker.enter("Text3", QStringLiteral("7,00"));
+    maker.enter("Text4", QStringLiteral("45,00"));
+    maker.saveSituation(dialogs, QStringLiteral("portee.P20"));
+    maker.tick("Check5");
+    maker.enter("chrono", QStringLiteral("100"));
+    maker.saveSituation(dialogs, QStringLiteral("portee_corrige.P20"));
+    maker.tick("Check5", false);
+    maker.choose("Combo1", 1);
+    maker.choose("Combo2", 2);
+    maker.enter("Text2", QStringLiteral("0,00"));
+    maker.enter("Text3", QStringLiteral("5,00"));
+    maker.enter("Text4", QStringLiteral("60,00"));
+    maker.enter("chrono", QStringLiteral("200"));
+    maker.saveSituation(dialogs, QStringLiteral("lune.P20"));
 
     rangeExercise(maker);
     moonExercise(maker);
