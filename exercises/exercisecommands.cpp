@@ -45,8 +45,8 @@ private:
 
 } // namespace
 
-ExerciseCommands::ExerciseCommands(ExerciseHost& host, ConfigurationLoader loadConfiguration)
-    : QObject(host.hostWindow()), m_host(host), m_loadConfiguration(std::move(loadConfiguration)),
+ExerciseCommands::ExerciseCommands(ExerciseHost& host)
+    : QObject(host.hostWindow()), m_host(host),
       m_supertext(host.statementBox(), [&host](bool modified) { host.setExerciseTextModified(modified); }),
       m_menu(new QMenu(host.hostWindow())),
       m_textFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
@@ -113,6 +113,9 @@ bool ExerciseCommands::ouvreur(const QString& exerciseFile)
 
 void ExerciseCommands::exerciseRequested(const QString& name)
 {
+    // Another program may not throw away what the pupil wrote unasked.
+    if (textModified() && !askLoseEdits(window()))
+        return;
     const QString directory = applicationDirectory();
     openExercise(resolveRelative(directory, name), directory, true);
 }
@@ -148,8 +151,7 @@ bool ExerciseCommands::loadNamedConfiguration(const QString& name)
         reportMissing(window(), m_exerciseDirectory + name);
         return false;
     }
-    if (m_loadConfiguration)
-        m_loadConfiguration(path);
+    m_host.loadConfiguration(path);
     return true;
 }
 

@@ -3,14 +3,13 @@
 // button `btexo` pops up: the getting-started activity, opening an exercise
 // through the chooser, its correction, saving, finding again and printing
 // the text, closing the exercise. They reach the main window only through
-// ExerciseHost and the configuration loader they are given.
+// ExerciseHost.
 
 #include "exercises/exercisehost.h"
 #include "exercises/supertext.h"
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QAction;
 class QMenu;
@@ -20,11 +19,7 @@ namespace exercises {
 class ExerciseCommands : public QObject {
     Q_OBJECT
 public:
-    // Loads the configuration file at the path into the main window and
-    // reports its own failures.
-    using ConfigurationLoader = std::function<void(const QString& path)>;
-
-    ExerciseCommands(ExerciseHost& host, ConfigurationLoader loadConfiguration);
+    explicit ExerciseCommands(ExerciseHost& host);
 
     // The getting-started activity, in the program's folder.
     static QString gettingStartedName() { return QStringLiteral("TAVREL.PEM"); }
@@ -63,7 +58,6 @@ private:
     QWidget* window() { return m_host.hostWindow(); }
 
     ExerciseHost& m_host;
-    ConfigurationLoader m_loadConfiguration;
     Supertext m_supertext;
     QMenu* m_menu = nullptr;
     QAction* m_opencor = nullptr;

@@ -46,6 +46,7 @@ public:
     void showWelcomeText() override { box->setPlainText("Bienvenue dans Tavrel TS"); }
     void setExerciseTextModified(bool value) override { modified = value; }
     void voxvoy() override { ++velocityUpdates; }
+    void loadConfiguration(const QString& path) override { loaded << path; }
 
     QWidget window;
     QTextEdit* box;
@@ -53,6 +54,7 @@ public:
     QPushButton* button;
     bool modified = false;
     int velocityUpdates = 0;
+    QStringList loaded;
 };
 
 QByteArray statementRtf(const QByteArray& words)
@@ -109,7 +111,6 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<FakeHost> m_host;
     std::unique_ptr<ExerciseCommands> m_commands;
-    QStringList m_loaded;
     ScriptedDialogs m_dialogs;
 };
 
@@ -131,9 +132,8 @@ void TestExerciseCommands::init()
     QVERIFY(writeFile(exos() + "Textes/corrige.rtf", statementRtf("La port\\'e9e vaut 12 m")));
     QVERIFY(writeFile(exos() + "situation.P20", "TAVRELTS"));
     QVERIFY(writeFile(exos() + "corrige.P20", "TAVRELTS"));
-    m_loaded.clear();
     m_host = std::make_unique<FakeHost>();
-    m_commands = std::make_unique<ExerciseCommands>(*m_host, [this](const QString& path) { m_loaded << path; });
+    m_commands = std::make_unique<ExerciseCommands>(*m_host);
     m_host->showWelcomeText();
     m_commands->supertext().clearTextModified();
 }
@@ -203,7 +203,7 @@ void TestExerciseCommands::chooserOpensTheExercise()
     QCOMPARE(startedIn, applicationDirectory());
     QCOMPARE(m_host->box->toPlainText().trimmed(), QString("Lancer d'une pomme"));
     QCOMPARE(m_host->field->text(), exos() + "Chute.E43");
-    QCOMPARE(m_loaded, QStringList({exos() + "situation.P20"}));
+    QCOMPARE(m_host->loaded, QStringList({exos() + "situation.P20"}));
     QCOMPARE(m_commands->correctionAvailable(), qint16(1));
     QCOMPARE(m_commands->textModified(), qint16(0));
     QCOMPARE(m_commands->exerciseDirectory(), exos());
@@ -215,7 +215,7 @@ void TestExerciseCommands::blankConfigurationLeavesTheSettings()
 {
     QVERIFY(m_commands->ouvreur(exos() + "Libre.E43"));
     QCOMPARE(m_host->box->toPlainText().trimmed(), QString("Lancer d'une pomme"));
-    QVERIFY(m_loaded.isEmpty());
+    QVERIFY(m_host->loaded.isEmpty());
     QCOMPARE(m_commands->correctionAvailable(), qint16(0));
 }
 
@@ -228,7 +228,7 @@ void TestExerciseCommands::missingStatement()
     QCOMPARE(m_dialogs.shown()[0].icon, DialogService::Icon::Critical);
     QCOMPARE(m_host->box->toPlainText().trimmed(), QString("Bienvenue dans Tavrel TS"));
     QCOMPARE(m_host->field->text(), QString());
-    QVERIFY(m_loaded.isEmpty());
+    QVERIFY(m_host->loaded.isEmpty());
 }
 
 void TestExerciseCommands::missingConfiguration()
@@ -237,7 +237,7 @@ void TestExerciseCommands::missingConfiguration()
     QCOMPARE(m_dialogs.shown().size(), std::size_t(1));
     QCOMPARE(m_dialogs.shown()[0].title, QString("Fichier absent"));
     QCOMPARE(m_dialogs.shown()[0].text, "Le fichier " + exos() + "perdue.P20 est introuvable");
-    QVERIFY(m_loaded.isEmpty());
+    QVERIFY(m_host->loaded.isEmpty());
 }
 
 void TestExerciseCommands::unreadableExercise()
@@ -255,10 +255,10 @@ void TestExerciseCommands::unreadableExercise()
 void TestExerciseCommands::correction()
 {
     QVERIFY(m_commands->ouvreur(exos() + "Chute.E43"));
-    m_loaded.clear();
+    m_host->loaded.clear();
     m_commands->opencor_Click();
     QCOMPARE(m_host->box->toPlainText().trimmed(), QString("La portée vaut 12 m"));
-    QCOMPARE(m_loaded, QStringList({exos() + "corrige.P20"}));
+    QCOMPARE(m_host->loaded, QStringList({exos() + "corrige.P20"}));
     QVERIFY(m_host->box->isReadOnly());
     QCOMPARE(m_commands->textModified(), qint16(0));
     QCOMPARE(m_host->field->text(), exos() + "Chute.E43");
@@ -322,7 +322,7 @@ void TestExerciseCommands::cancelKeepsTheText()
     QVERIFY(m_commands->ouvreur(exos() + "Chute.E43"));
     QTest::keyClicks(m_host->box, " ma reponse");
     const QString edited = m_host->box->toPlainText();
-    m_loaded.clear();
+    m_host->loaded.clear();
     m_dialogs.queueAnswer(false);
     m_commands->optionexo()->findChild<QAction*>(command)->trigger();
     QCOMPARE(m_dialogs.shown().size(), std::size_t(1));
@@ -332,7 +332,7 @@ void TestExerciseCommands::cancelKeepsTheText()
     QCOMPARE(m_host->field->text(), exos() + "Chute.E43");
     QCOMPARE(m_commands->textModified(), qint16(1));
     QVERIFY(m_dialogs.modalsShown().empty());
-    QVERIFY(m_loaded.isEmpty());
+    QVERIFY(m_host->loaded.isEmpty());
 }
 
 void TestExerciseCommands::closeExercise()
@@ -380,7 +380,17 @@ void TestExerciseCommands::requestOfAnotherProgram()
     m_commands->exerciseRequested("EXOS\\demande.e43");
     QCOMPARE(m_host->box->toPlainText().trimmed(), QString("Lancer d'une pomme"));
     QCOMPARE(m_host->field->text(), exos() + "Demande.E43");
-    QCOMPARE(m_loaded, QStringList({exos() + "situation.P20"}));
+    QCOMPARE(m_host->loaded, QStringList({exos() + "situation.P20"}));
+
+    // With an edited text, the request waits for the user's consent.
+    m_host->window.show();
+    QTest::keyClicks(m_host->box, " ma reponse");
+    const QString edited = m_host->box->toPlainText();
+    m_dialogs.queueAnswer(false);
+    m_commands->exerciseRequested("exos\\Chute.E43");
+    QCOMPARE(titles(m_dialogs), QStringList({"Abandon des données?"}));
+    QCOMPARE(m_host->box->toPlainText(), edited);
+    QCOMPARE(m_host->field->text(), exos() + "Demande.E43");
 }
 
 void TestExerciseCommands::saveText()
