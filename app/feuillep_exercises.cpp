@@ -8,7 +8,7 @@
 
 void FeuilleP::createExerciseCommands()
 {
-    m_exercises = new exercises::ExerciseCommands(*this, {});
+    m_exercises = new exercises::ExerciseCommands(*this);
     connect(this, &FeuilleP::exerciseRequested, m_exercises, &exercises::ExerciseCommands::exerciseRequested);
 }
 
