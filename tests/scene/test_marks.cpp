@@ -17,7 +17,8 @@ namespace {
 
 const QColor sceneGrey(224, 224, 224);
 
-// The marks drawn one by one, as the description draws them.
+// The marks drawn one by one, every one at every redraw: the reference the
+// layered drawing must match pixel for pixel.
 void drawEveryMark(PictureSurface& surface, const std::vector<Mark>& marks)
 {
     surface.setLineWidth(2);
