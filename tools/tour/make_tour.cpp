@@ -11,63 +11,34 @@
 #include "app/feuillep.h"
 #include "config/recordfile.h"
 #include "exercises/fichexo.h"
-#include "ui/appdir.h"
-#include "ui/dialogservice.h"
-#include "ui/soundservice.h"
-#include "ui/translations.h"
+#include "tools/windowshot/windowshot.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
 #include <QSaveFile>
-#include <QTextEdit>
-#include <QTimer>
-#include <QToolButton>
 #include <cstdio>
 
 namespace {
 
-[[noreturn]] void fail(const QString& what)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(what));
-    std::exit(1);
-}
-
-void wait(int milliseconds)
-{
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using windowshot::fail;
+using windowshot::wait;
 
 class Maker {
 public:
-    Maker(FeuilleP& window, QString applicationDirectory, QString dataDirectory)
-        : m_window(window), m_application(std::move(applicationDirectory)), m_data(std::move(dataDirectory))
+    Maker(const windowshot::Driver& user, ScriptedDialogs& dialogs, QString applicationDirectory,
+          QString dataDirectory)
+        : m_user(user), m_dialogs(dialogs), m_application(std::move(applicationDirectory)),
+          m_data(std::move(dataDirectory))
     {
-    }
-
-    template <typename Widget = QWidget>
-    Widget* control(const char* name) const
-    {
-        auto* widget = m_window.findChild<Widget*>(QString::fromLatin1(name));
-        if (!widget)
-            fail(QStringLiteral("no control %1 in the window").arg(QLatin1String(name)));
-        return widget;
     }
 
     QImage manualPicture(const char* name) const
     {
-        const QImage picture(m_application + QStringLiteral("help/images/") + QLatin1String(name));
+        const QImage picture(QDir(m_application).filePath(QStringLiteral("help/images/") + QLatin1String(name)));
         if (picture.isNull())
             fail(QStringLiteral("no picture %1 in the manual").arg(QLatin1String(name)));
         return picture;
@@ -92,48 +63,23 @@ public:
 
     QString dataPath(const QString& name) const { return QDir(m_data).filePath(name); }
 
-    // The controls set as a user sets them.
-    void choose(const char* list, int index) const
-    {
-        auto* box = control<QComboBox>(list);
-        box->setCurrentIndex(index);
-        emit box->activated(index);
-        QApplication::processEvents();
-    }
-    void enter(const char* field, const QString& text) const
-    {
-        auto* edit = control<QLineEdit>(field);
-        edit->setFocus();
-        edit->setText(text);
-        control("Frame3")->setFocus(); // leaving the field validates it
-        QApplication::processEvents();
-    }
-    void tick(const char* box, bool ticked = true) const
-    {
-        auto* check = control<QCheckBox>(box);
-        if (check->isChecked() != ticked)
-            check->click();
-    }
     // The situation on screen, saved by the window's own "Enregistrer".
-    void saveSituation(ScriptedDialogs& dialogs, const QString& name) const
+    void saveSituation(const QString& name) const
     {
-        dialogs.queueFile(dataPath(name));
-        m_window.Command11_Click();
+        m_dialogs.queueFile(dataPath(name));
+        window().Command11_Click();
         if (!QFileInfo::exists(dataPath(name)))
             fail(QStringLiteral("the window did not save %1").arg(name));
         std::printf("%s\n", qPrintable(name));
     }
-    FeuilleP& window() const { return m_window; }
+    FeuilleP& window() const { return m_user.window(); }
 
 private:
-    FeuilleP& m_window;
+    const windowshot::Driver& m_user;
+    ScriptedDialogs& m_dialogs;
     QString m_application;
     QString m_data;
 };
-
-} // namespace
-
-namespace {
 
 // The exercise menu as the button pops it up, over the window.
 QImage exerciseMenuPicture(Maker& maker)
@@ -321,53 +267,38 @@ void moonExercise(Maker& maker)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    installFrenchTranslations(app);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <application directory> <data directory>\n", argv[0]);
         return 2;
     }
-    QString application = QString::fromLocal8Bit(argv[1]);
-    if (!application.endsWith(u'/'))
-        application += u'/';
-    setApplicationDirectory(application);
-    ScriptedDialogs dialogs;
-    DialogService::install(&dialogs);
-    RecordingSound sound;
-    SoundService::install(&sound);
-
+    const QString application = QString::fromLocal8Bit(argv[1]);
+    windowshot::Session session(application);
     FeuilleP window;
-    if (window.failedFatally())
-        return 1;
-    window.show();
-    window.activateWindow();
-    wait(300);
-    Maker maker(window, application, QString::fromLocal8Bit(argv[2]));
+    const windowshot::Driver user(window);
+    Maker maker(user, session.dialogs(), application, QString::fromLocal8Bit(argv[2]));
 
     // The situations, each from the one before: the start-up one first.
-    maker.tick("Check8");
-    maker.saveSituation(dialogs, QStringLiteral("priseenmain.P20"));
-    maker.choose("Combo2", 3);
-    maker.enter("Text2", QStringLiteral("1,00"));
-    maker.enter("Text3", QStringLiteral("7,00"));
-    maker.enter("Text4", QStringLiteral("45,00"));
-    maker.saveSituation(dialogs, QStringLiteral("portee.P20"));
-    maker.tick("Check5");
-    maker.enter("chrono", QStringLiteral("100"));
-    maker.saveSituation(dialogs, QStringLiteral("portee_corrige.P20"));
-    maker.tick("Check5", false);
-    maker.choose("Combo1", 1);
-    maker.choose("Combo2", 2);
-    maker.enter("Text2", QStringLiteral("0,00"));
-    maker.enter("Text3", QStringLiteral("5,00"));
-    maker.enter("Text4", QStringLiteral("60,00"));
-    maker.enter("chrono", QStringLiteral("200"));
-    maker.saveSituation(dialogs, QStringLiteral("lune.P20"));
+    user.tick("Check8");
+    maker.saveSituation(QStringLiteral("priseenmain.P20"));
+    user.choose("Combo2", 3);
+    user.enter("Text2", QStringLiteral("1,00"));
+    user.enter("Text3", QStringLiteral("7,00"));
+    user.enter("Text4", QStringLiteral("45,00"));
+    maker.saveSituation(QStringLiteral("portee.P20"));
+    user.tick("Check5");
+    user.enter("chrono", QStringLiteral("100"));
+    maker.saveSituation(QStringLiteral("portee_corrige.P20"));
+    user.tick("Check5", false);
+    user.choose("Combo1", 1);
+    user.choose("Combo2", 2);
+    user.enter("Text2", QStringLiteral("0,00"));
+    user.enter("Text3", QStringLiteral("5,00"));
+    user.enter("Text4", QStringLiteral("60,00"));
+    user.enter("chrono", QStringLiteral("200"));
+    maker.saveSituation(QStringLiteral("lune.P20"));
 
     rangeExercise(maker);
     moonExercise(maker);
     gettingStarted(maker);
-
-    DialogService::install(nullptr);
-    SoundService::install(nullptr);
     return 0;
 }

@@ -1,0 +1,130 @@
+#include "tools/windowshot/windowshot.h"
+
+#include "app/feuillep.h"
+#include "ui/appdir.h"
+#include "ui/translations.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace windowshot {
+
+void fail(const QString& what)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(what));
+    std::exit(1);
+}
+
+void wait(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void save(const QImage& picture, const QString& path)
+{
+    if (!picture.save(path))
+        fail(QStringLiteral("cannot write %1").arg(path));
+    std::printf("%s %dx%d\n", qPrintable(path), picture.width(), picture.height());
+}
+
+Session::Session(const QString& applicationDirectory)
+{
+    installFrenchTranslations(*qApp);
+    setApplicationDirectory(applicationDirectory);
+    DialogService::install(&m_dialogs);
+    SoundService::install(&m_sound);
+}
+
+Session::~Session()
+{
+    DialogService::install(nullptr);
+    SoundService::install(nullptr);
+}
+
+Driver::Driver(FeuilleP& window) : m_window(window)
+{
+    if (window.failedFatally())
+        fail(QStringLiteral("the window could not start"));
+    window.show();
+    window.activateWindow();
+    wait(300);
+}
+
+QWidget* Driver::namedControl(const char* name) const
+{
+    auto* widget = m_window.findChild<QWidget*>(QString::fromLatin1(name));
+    if (!widget)
+        fail(QStringLiteral("no control %1 in the window").arg(QLatin1String(name)));
+    return widget;
+}
+
+void Driver::openTab(const char* panel) const
+{
+    QWidget* strip = namedControl("Onglets");
+    QWidget* wanted = namedControl(panel);
+    for (int x = 2; x < strip->width() && !wanted->isVisible(); x += 4) {
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(x, 5), strip->mapToGlobal(QPointF(x, 5)),
+                            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(strip, &release);
+        QApplication::processEvents();
+    }
+    if (!wanted->isVisible())
+        fail(QStringLiteral("the tab of %1 does not open").arg(QLatin1String(panel)));
+}
+
+void Driver::tick(const char* box, bool ticked) const
+{
+    auto* check = control<QCheckBox>(box);
+    if (check->isChecked() != ticked)
+        check->click();
+    QApplication::processEvents();
+}
+
+void Driver::click(const char* button) const
+{
+    control<QAbstractButton>(button)->click();
+    QApplication::processEvents();
+}
+
+void Driver::choose(const char* list, int index) const
+{
+    auto* box = control<QComboBox>(list);
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+    QApplication::processEvents();
+}
+
+void Driver::enter(const char* field, const QString& text) const
+{
+    auto* edit = control<QLineEdit>(field);
+    edit->setFocus();
+    edit->setText(text);
+    namedControl("Frame3")->setFocus();
+    QApplication::processEvents();
+}
+
+QImage Driver::grab() const { return m_window.grab().toImage(); }
+
+QImage Driver::grab(const char* name) const { return namedControl(name)->grab().toImage(); }
+
+QImage Driver::grabRegion(std::initializer_list<const char*> names) const
+{
+    QRect region;
+    for (const char* name : names) {
+        QWidget* widget = namedControl(name);
+        region |= QRect(widget->mapTo(&m_window, QPoint(0, 0)), widget->size());
+    }
+    return m_window.grab(region.adjusted(-6, -6, 6, 6)).toImage();
+}
+
+} // namespace windowshot
