@@ -130,6 +130,10 @@ public:
     void openConfiguration(const QString& configFileName);
     // Pops the exercise menu `optionexo` up under the button.
     void btexo_Click();
+    // The files named on the command line, in order: a ".P20" opens as
+    // "Ouvrir" opens it, a ".E43" as the exercise chooser does; anything else
+    // is told and passed over.
+    void openCommandLine(const QStringList& arguments);
 
     void Command8_Click();
 

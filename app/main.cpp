@@ -2,6 +2,7 @@
 #include "ui/translations.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -14,5 +15,10 @@ int main(int argc, char* argv[])
         return 1;
     window.show();
     window.activateWindow();
+    // The files of the command line (Qt has taken its own options out) open
+    // once the window is up, so that their messages stand over it.
+    const QStringList files = QApplication::arguments().mid(1);
+    if (!files.isEmpty())
+        QTimer::singleShot(0, &window, [&window, files] { window.openCommandLine(files); });
     return app.exec();
 }

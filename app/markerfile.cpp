@@ -3,7 +3,9 @@
 #include "config/recordfile.h"
 #include "ui/appdir.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -24,7 +26,23 @@ bool writeIfOurs(int record, const QString& text)
 
 } // namespace
 
-QString MarkerFile::path() { return applicationDirectory() + QStringLiteral("TEMPTS.TMP"); }
+QString MarkerFile::path()
+{
+    const QString name = QStringLiteral("TEMPTS.TMP");
+    const QString application = applicationDirectory();
+    if (QFileInfo(application).isWritable())
+        return application + name;
+    // An installed program's folder belongs to the system: each user then
+    // has the marker file in a data folder of his own.
+    const QString own = userDirectory();
+    QDir().mkpath(own);
+    return QDir(own).filePath(name);
+}
+
+QString MarkerFile::userDirectory()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("tavrel-ts"));
+}
 
 void MarkerFile::markRunning()
 {

@@ -1,7 +1,10 @@
 #pragma once
 // The marker file "TEMPTS.TMP" in the application directory: record 10 says
 // whether the simulator runs ("OUI"/"NON"); another program may leave in
-// record 31 the name of an exercise for us to open.
+// record 31 the name of an exercise for us to open (relative to the
+// application directory). When that directory cannot be written (an
+// installed program), the file is in the user's own folder instead,
+// ~/.local/share/tavrel-ts/ (or $XDG_DATA_HOME/tavrel-ts/).
 
 #include <QString>
 
@@ -11,6 +14,8 @@ public:
     static constexpr int exerciseRecord = 31;
 
     static QString path();
+    // The user's own folder of the marker file.
+    static QString userDirectory();
 
     MarkerFile() = default;
     MarkerFile(const MarkerFile&) = delete;

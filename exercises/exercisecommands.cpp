@@ -120,6 +120,17 @@ void ExerciseCommands::exerciseRequested(const QString& name)
     openExercise(resolveRelative(directory, name), directory, true);
 }
 
+void ExerciseCommands::openExerciseFile(const QString& exerciseFile)
+{
+    if (!QFileInfo(exerciseFile).isFile()) {
+        reportMissing(window(), exerciseFile);
+        return;
+    }
+    if (textModified() && !askLoseEdits(window()))
+        return;
+    ouvreur(exerciseFile);
+}
+
 bool ExerciseCommands::openExercise(const QString& exerciseFile, const QString& directory, bool mayBeCorrected)
 {
     const std::optional<ExerciseFile> file = readExerciseFile(exerciseFile);

@@ -41,6 +41,10 @@ public:
     // Another program asked, through the marker file, for this exercise
     // (a name relative to the program's folder).
     void exerciseRequested(const QString& name);
+    // An exercise file named by its path (the command line): opened as the
+    // chooser opens it, its names relative to its own folder; a missing file
+    // is told.
+    void openExerciseFile(const QString& exerciseFile);
 
     QString exerciseDirectory() const { return m_exerciseDirectory; }
     qint16 correctionAvailable() const { return m_correctionAvailable; }

@@ -8,6 +8,7 @@ packages=(
   libgl1-mesa-dev libmuparser-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils
+  xvfb xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -3,12 +3,12 @@
 // of a request the file keeps, and nothing but a regular file touched.
 
 #include "windowfixture.h"
+#include "common/ordinaryuser.h"
 #include "common/testmain.h"
 
 #include "config/recordfile.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <sys/stat.h>
@@ -22,8 +22,6 @@ QString markerRecord(int record)
 }
 
 enum class WayOut { EndOfEventLoop, FatalAtStartUp, FatalLater };
-
-const char* childVariable = "TAVREL_MARKER_CHILD";
 
 } // namespace
 
@@ -72,23 +70,8 @@ void TestMarkerFile::stoppedOnEveryWayOut()
 // child process under an ordinary user.
 void TestMarkerFile::requestOnceFromAReadOnlyFile()
 {
-    if (geteuid() == 0 && !qEnvironmentVariableIsSet(childVariable)) {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QString::fromLatin1(childVariable), QStringLiteral("1"));
-        child.setProcessEnvironment(environment);
-        child.start(QStringLiteral("setpriv"),
-                    {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
-                     QCoreApplication::applicationFilePath(), QStringLiteral("requestOnceFromAReadOnlyFile")});
-        if (!child.waitForStarted())
-            QSKIP("setpriv is needed to run this case without root's rights");
-        QVERIFY(child.waitForFinished(60000));
-        const QString output = QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError());
-        QVERIFY2(output.contains(QStringLiteral("PASS   : TestMarkerFile::requestOnceFromAReadOnlyFile()")),
-                 qPrintable(output));
-        QCOMPARE(child.exitCode(), 0);
+    if (testsupport::runsAsOrdinaryUser("TestMarkerFile", "requestOnceFromAReadOnlyFile"))
         return;
-    }
     WindowFixture f;
     FeuilleP& w = f.w();
     const QString path = FeuilleP::markerFilePath();

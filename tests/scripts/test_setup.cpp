@@ -21,7 +21,8 @@ const QStringList packages{
     QStringLiteral("qt6-multimedia-dev"), QStringLiteral("qt6-translations-l10n"),
     QStringLiteral("libgl1-mesa-dev"),   QStringLiteral("libmuparser-dev"),
     QStringLiteral("fonts-liberation"),  QStringLiteral("fonts-dejavu-core"),
-    QStringLiteral("poppler-utils")};
+    QStringLiteral("poppler-utils"),     QStringLiteral("xvfb"),
+    QStringLiteral("xdotool")};
 
 bool writeScript(const QString& path, const QByteArray& body)
 {
