@@ -8,15 +8,11 @@
 // measured too, to show where the time goes.
 
 #include "app/feuillep.h"
+#include "bench/benchwindow.h"
 #include "config/configuration.h"
-#include "ui/appdir.h"
-#include "ui/dialogservice.h"
-#include "ui/soundservice.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -70,42 +66,23 @@ void print(const char* label, const Summary& s)
     std::printf("%-52s %9.1f %9.1f %9.1f %9.1f\n", label, s.median, s.p90, s.max, s.cpuMedian);
 }
 
-bool copyData(const QTemporaryDir& directory)
-{
-    const QDir data(QStringLiteral(TAVREL_APP_DIR));
-    const QStringList files = data.entryList(QDir::Files);
-    for (const QString& file : files)
-        if (file.contains(QLatin1Char('.')) && !file.endsWith(QLatin1String(".TMP")))
-            QFile::copy(data.filePath(file), directory.filePath(file));
-    return !files.isEmpty();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchwindow::useOffscreenPlatform();
     QApplication app(argc, argv);
     if (argc > 1)
         measured = std::max(1, QString::fromLocal8Bit(argv[1]).toInt());
 
-    QTemporaryDir directory;
-    if (!directory.isValid() || !copyData(directory)) {
-        std::fprintf(stderr, "No data files in %s\n", TAVREL_APP_DIR);
+    benchwindow::Session session;
+    if (!session.ready())
         return 1;
-    }
-    setApplicationDirectory(directory.path());
-    ScriptedDialogs dialogs;
-    RecordingSound sound;
-    DialogService::install(&dialogs);
-    SoundService::install(&sound);
-
+    ScriptedDialogs& dialogs = session.dialogs();
     FeuilleP w;
-    w.show();
-    QCoreApplication::processEvents();
+    benchwindow::show(w);
 
-    const QString file = directory.filePath(QStringLiteral("situation.P20"));
+    const QString file = QDir(session.directory()).filePath(QStringLiteral("situation.P20"));
     std::printf("%d runs measured after %d of warm-up; times in microseconds.\n\n", measured, warmUp);
     std::printf("%-52s %9s %9s %9s %9s\n", "", "median", "p90", "max", "cpu");
 
@@ -137,7 +114,5 @@ int main(int argc, char** argv)
                 load.median < targetLoadMicroseconds ? "met" : "missed",
                 load.cpuMedian < targetLoadMicroseconds ? "met" : "missed",
                 quiet ? "" : " (a failure message was shown!)");
-    DialogService::install(nullptr);
-    SoundService::install(nullptr);
     return quiet ? 0 : 1;
 }

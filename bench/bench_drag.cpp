@@ -11,17 +11,12 @@
 
 #include "app/feuillep.h"
 #include "app/scenepicture.h"
-#include "ui/appdir.h"
-#include "ui/dialogservice.h"
-#include "ui/soundservice.h"
+#include "bench/benchwindow.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <chrono>
@@ -105,22 +100,13 @@ Samples measure(const std::function<void(int)>& move)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchwindow::useOffscreenPlatform();
     QApplication app(argc, argv);
-    QTemporaryDir directory;
-    const QDir data(QStringLiteral(TAVREL_APP_DIR));
-    for (const QString& file : data.entryList(QDir::Files))
-        if (file.contains(QLatin1Char('.')) && !file.endsWith(QLatin1String(".TMP")))
-            QFile::copy(data.filePath(file), directory.filePath(file));
-    setApplicationDirectory(directory.path());
-    ScriptedDialogs dialogs;
-    RecordingSound sound;
-    DialogService::install(&dialogs);
-    SoundService::install(&sound);
-
+    const benchwindow::Session session;
+    if (!session.ready())
+        return 1;
     FeuilleP w;
-    w.show();
-    QCoreApplication::processEvents();
+    benchwindow::show(w);
     QWidget* scene = w.ui().Picture2;
     QLabel* projectile = w.ui().projectile;
 
@@ -137,9 +123,5 @@ int main(int argc, char** argv)
                send(scene, QEvent::MouseMove, pointerAt(i) + QPointF(0, 60), Qt::NoButton, scene);
            }));
     std::printf("last tool-tip: %s\n", qPrintable(scene->toolTip()));
-
-    DialogService::install(nullptr);
-    SoundService::install(nullptr);
-    setApplicationDirectory(QString());
     return 0;
 }

@@ -9,20 +9,15 @@
 
 #include "app/feuillep.h"
 #include "app/scenepicture.h"
+#include "bench/benchwindow.h"
 #include "scene/tabstripwidget.h"
 #include "ui/paintedpanel.h"
-#include "ui/appdir.h"
-#include "ui/dialogservice.h"
-#include "ui/soundservice.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -123,15 +118,13 @@ void launch(FeuilleP& w, bool chronophotography)
         w.command12_Click();
 }
 
-Result run(const Scenario& scenario, const QString& dataDirectory)
+Result run(const Scenario& scenario)
 {
-    setApplicationDirectory(dataDirectory);
     FeuilleP w;
     // The bench is the clock: the window's own timer must never fire during
     // processEvents(), so it stays active but with a period it never reaches.
     w.ui().Timer1->setInterval(3600 * 1000);
-    w.show();
-    QCoreApplication::processEvents();
+    benchwindow::show(w);
 
     // Slow motion: eight times more ticks per flight, all of them in the air.
     w.ui().speed->setChecked(true);
@@ -225,17 +218,6 @@ std::vector<Scenario> scenarios()
     };
 }
 
-// The data files, copied so that the marker file never lands in the build.
-bool copyData(const QTemporaryDir& directory)
-{
-    const QDir data(QStringLiteral(TAVREL_APP_DIR));
-    const QStringList files = data.entryList(QDir::Files);
-    for (const QString& file : files)
-        if (file.contains(QLatin1Char('.')) && !file.endsWith(QLatin1String(".TMP")))
-            QFile::copy(data.filePath(file), directory.filePath(file));
-    return !files.isEmpty();
-}
-
 void printSummary(const char* label, const Summary& s)
 {
     std::printf("  %-8s %9.1f %9.1f %9.1f %8.2f %%\n", label, s.median, s.p99, s.max,
@@ -246,23 +228,16 @@ void printSummary(const char* label, const Summary& s)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchwindow::useOffscreenPlatform();
     QApplication app(argc, argv);
     if (argc > 1)
         measuredTicks = std::max(1, QString::fromLocal8Bit(argv[1]).toInt());
     if (argc > 2)
         onlyScenario = QString::fromLocal8Bit(argv[2]).toInt();
 
-    QTemporaryDir directory;
-    if (!directory.isValid() || !copyData(directory)) {
-        std::fprintf(stderr, "No data files in %s\n", TAVREL_APP_DIR);
+    const benchwindow::Session session;
+    if (!session.ready())
         return 1;
-    }
-    ScriptedDialogs dialogs;
-    RecordingSound sound;
-    DialogService::install(&dialogs);
-    SoundService::install(&sound);
 
     std::printf("One tick = Timer1_Timer() + QCoreApplication::processEvents() (the repaint and blit).\n");
     std::printf("%d ticks measured after %d of warm-up; times in microseconds; period %.0f ms.\n\n", measuredTicks,
@@ -272,7 +247,7 @@ int main(int argc, char** argv)
     const std::vector<Scenario> all = scenarios();
     for (size_t i = 0; i < all.size(); ++i)
         if (onlyScenario == 0 || onlyScenario == int(i + 1))
-            results.emplace_back(&all[i], run(all[i], directory.path()));
+            results.emplace_back(&all[i], run(all[i]));
 
     std::printf("%-46s %9s %9s %9s %10s\n", "One tick (us)", "median", "p99", "max", "median/20ms");
     for (const auto& [scenario, r] : results)
@@ -300,9 +275,5 @@ int main(int argc, char** argv)
                     under ? "under" : "OVER", targetMicroseconds);
     }
     std::printf("Median tick under %.0f us in every scenario: %s\n", targetMicroseconds, allUnderTarget ? "YES" : "NO");
-
-    DialogService::install(nullptr);
-    SoundService::install(nullptr);
-    setApplicationDirectory(QString());
     return 0;
 }
