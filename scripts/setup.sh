@@ -4,11 +4,12 @@
 set -euo pipefail
 packages=(
   build-essential cmake
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-translations-l10n
   libgl1-mesa-dev libmuparser-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils
   xvfb xdotool
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin
 )
 missing=()
 for p in "${packages[@]}"; do

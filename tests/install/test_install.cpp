@@ -138,7 +138,13 @@ void TestInstall::installedFiles_data()
                              "share/tavrel-ts/projectile3.png", "share/tavrel-ts/TAVREL.PEM",
                              "share/tavrel-ts/priseenmain.rtf", "share/tavrel-ts/portee.E43",
                              "share/tavrel-ts/portee_corrige.P20", "share/tavrel-ts/help/index.html",
-                             "share/tavrel-ts/help/images/fenetre.png"})
+                             "share/tavrel-ts/help/images/fenetre.png",
+                             "share/applications/fr.tavrel.TavrelTS.desktop",
+                             "share/metainfo/fr.tavrel.TavrelTS.metainfo.xml",
+                             "share/mime/packages/fr.tavrel.TavrelTS.xml",
+                             "share/icons/hicolor/scalable/apps/fr.tavrel.TavrelTS.svg",
+                             "share/icons/hicolor/16x16/apps/fr.tavrel.TavrelTS.png",
+                             "share/icons/hicolor/256x256/apps/fr.tavrel.TavrelTS.png"})
         QTest::newRow(file) << QString::fromLatin1(file);
 }
 

@@ -18,11 +18,14 @@ namespace {
 const QStringList packages{
     QStringLiteral("build-essential"),   QStringLiteral("cmake"),
     QStringLiteral("qt6-base-dev"),      QStringLiteral("qt6-base-dev-tools"),
-    QStringLiteral("qt6-multimedia-dev"), QStringLiteral("qt6-translations-l10n"),
+    QStringLiteral("qt6-multimedia-dev"), QStringLiteral("qt6-svg-dev"),
+    QStringLiteral("qt6-translations-l10n"),
     QStringLiteral("libgl1-mesa-dev"),   QStringLiteral("libmuparser-dev"),
     QStringLiteral("fonts-liberation"),  QStringLiteral("fonts-dejavu-core"),
     QStringLiteral("poppler-utils"),     QStringLiteral("xvfb"),
-    QStringLiteral("xdotool")};
+    QStringLiteral("xdotool"),           QStringLiteral("desktop-file-utils"),
+    QStringLiteral("appstream"),         QStringLiteral("shared-mime-info"),
+    QStringLiteral("libglib2.0-bin")};
 
 bool writeScript(const QString& path, const QByteArray& body)
 {
