@@ -8,6 +8,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrel TS"));
+    // The desktop shows the window under the menu entry's name and icon.
+    QApplication::setDesktopFileName(QStringLiteral(TAVREL_APP_ID));
     installFrenchTranslations(app);
 
     FeuilleP window;

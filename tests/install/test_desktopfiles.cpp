@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString appId = QStringLiteral("fr.tavrel.TavrelTS");
+const QString appId = QStringLiteral(TAVREL_APP_ID);
 const QString sourceFolder = QStringLiteral(TAVREL_SOURCE_DIR "/desktop/");
 const QString buildFolder = QStringLiteral(TAVREL_BUILD_DIR "/desktop/");
 
