@@ -15,7 +15,12 @@ namespace exercises {
 namespace {
 
 const QString statementStyle = QStringLiteral("QTextEdit#supertext { background: white; }");
-const QString correctionStyle = QStringLiteral("QTextEdit#supertext { background: #fdf6dc; }");
+// The text starts under the banner, which would otherwise hide the end of a
+// long title and whatever scrolls beneath it.
+QString correctionStyle(int bannerHeight)
+{
+    return QStringLiteral("QTextEdit#supertext { background: #fdf6dc; padding-top: %1px; }").arg(bannerHeight);
+}
 
 } // namespace
 
@@ -73,7 +78,7 @@ void Supertext::setMode(Mode mode)
 {
     m_mode = mode;
     m_box->setReadOnly(mode != Mode::Statement);
-    m_box->setStyleSheet(mode == Mode::Correction ? correctionStyle : statementStyle);
+    m_box->setStyleSheet(mode == Mode::Correction ? correctionStyle(m_banner->sizeHint().height()) : statementStyle);
     m_box->setToolTip(mode == Mode::Statement ? QStringLiteral("Énoncé : vous pouvez y écrire vos réponses")
                                               : QString());
     m_banner->setVisible(mode == Mode::Correction);
@@ -95,8 +100,9 @@ void Supertext::clearTextModified()
 void Supertext::placeBanner()
 {
     m_banner->adjustSize();
-    const int right = m_box->viewport()->geometry().right();
-    m_banner->move(right - m_banner->width() + 1, m_box->frameWidth());
+    // In the strip the correction's style leaves above the text.
+    const QRect text = m_box->viewport()->geometry();
+    m_banner->move(text.right() - m_banner->width() + 1, std::max(0, text.top() - m_banner->height()));
     m_banner->raise();
 }
 

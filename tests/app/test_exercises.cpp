@@ -5,13 +5,17 @@
 #include "app/windowfixture.h"
 #include "common/testmain.h"
 
+#include "config/configuration.h"
 #include "config/recordfile.h"
+#include "exercises/exercisefile.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -49,6 +53,41 @@ int pictureCount(const QTextDocument& document)
     return count;
 }
 
+// How many of the chooser's difficulty stars are lit (golden, not grey).
+int litStars(const QDialog& chooser)
+{
+    int lit = 0;
+    for (int i = 0; i < 3; ++i) {
+        const auto* star = chooser.findChild<QLabel*>(QStringLiteral("Image4_%1").arg(i));
+        if (star && star->isVisible() && star->pixmap().toImage().pixelColor(13, 13).blue() < 100)
+            ++lit;
+    }
+    return lit;
+}
+
+// The main window shows the situation: the place, the projectile, the four
+// fields, the interval of the photographs and the display options.
+void checkSituationApplied(FeuilleP& window, const QString& path)
+{
+    const config::ConfigurationRead read = config::readConfiguration(path);
+    QVERIFY2(!read.failure, qPrintable(path));
+    const config::Configuration& c = read.configuration;
+    const FeuillePUi& ui = window.ui();
+    QCOMPARE(ui.Combo1->currentIndex(), c.place);
+    QCOMPARE(ui.Combo2->currentIndex(), c.projectile);
+    QCOMPARE(QStringList({ui.Text1->text(), ui.Text2->text(), ui.Text3->text(), ui.Text4->text()}),
+             QStringList({c.x0, c.y0, c.v0, c.alpha}));
+    QCOMPARE(ui.chrono->text(), c.chronoInterval);
+    using config::Tick;
+    const std::pair<QCheckBox*, Tick> options[] = {{ui.Check1, c.frame},     {ui.Check3, c.grid},
+                                                   {ui.Check8, c.trajectory}, {ui.Check5, c.velocity},
+                                                   {ui.Check6, c.velocityChange}, {ui.Check12, c.weight},
+                                                   {ui.Check14, c.acceleration}, {ui.Check2, c.centreMarksOnly},
+                                                   {ui.Check11, c.projections}};
+    for (const auto& [box, tick] : options)
+        QVERIFY2(box->isChecked() == (tick == Tick::Ticked), qPrintable(box->objectName()));
+}
+
 } // namespace
 
 class TestExercises : public QObject {
@@ -57,6 +96,8 @@ private slots:
     void buttonPopsTheMenuUp();
     void gettingStartedActivity();
     void sampleExerciseHasItsSituationAndCorrection();
+    void everyShippedExerciseOpens_data();
+    void everyShippedExerciseOpens();
     void exerciseAskedThroughTheMarkerFile();
     void welcomeTextIsNoEdit();
     void closingAsksAboutAnEditedText();
@@ -132,6 +173,56 @@ void TestExercises::sampleExerciseHasItsSituationAndCorrection()
     QVERIFY(box->isReadOnly());
     QCOMPARE(f.w().ui().chrono->text(), QStringLiteral("100"));
     QVERIFY(f.w().windowTitle().endsWith(QStringLiteral("portee_corrige.P20")));
+}
+
+void TestExercises::everyShippedExerciseOpens_data()
+{
+    QTest::addColumn<QString>("name");
+    const QStringList names = QDir(QStringLiteral(TAVREL_APP_DIR)).entryList({QStringLiteral("*.E43")}, QDir::Files);
+    QVERIFY(names.size() >= 12);
+    for (const QString& name : names)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestExercises::everyShippedExerciseOpens()
+{
+    QFETCH(QString, name);
+    WindowFixture f;
+    const QString folder = applicationDirectory();
+    const std::optional<exercises::ExerciseFile> file = exercises::readExerciseFile(folder + name);
+    QVERIFY(file);
+    QVERIFY(file->corrected());
+    // The chooser starts in the program's folder, where the exercises are.
+    f.dialogs.queueModal([&](QDialog& chooser) {
+        auto* list = chooser.findChild<QListWidget*>(QStringLiteral("File1"));
+        const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
+        QCOMPARE(items.size(), 1);
+        list->setCurrentItem(items.front());
+        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("titratexo"))->text(), file->title);
+        QCOMPARE(chooser.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(),
+                 file->notions.join(u'\n'));
+        QCOMPARE(litStars(chooser), int(file->level));
+        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Exercice corrigé"));
+        chooser.findChild<QAbstractButton*>(QStringLiteral("ouvreur"))->click();
+    });
+    item(f.w(), "openexo")->trigger();
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(messages(f.dialogs), QStringList());
+    QTextEdit* box = f.w().ui().supertext;
+    QCOMPARE(f.w().ui().fich->text(), folder + name);
+    QVERIFY(!box->isReadOnly());
+    // The statement opens on its title, as the chooser showed it.
+    QCOMPARE(box->document()->firstBlock().text().simplified(), file->title.simplified());
+    checkSituationApplied(f.w(), exercises::resolveRelative(folder, file->statementConfiguration));
+    if (QTest::currentTestFailed())
+        return;
+
+    item(f.w(), "opencor")->trigger();
+    QCOMPARE(messages(f.dialogs), QStringList());
+    QVERIFY(box->isReadOnly());
+    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Corrig")) || box->toPlainText().startsWith(QStringLiteral("Correction")));
+    checkSituationApplied(f.w(), exercises::resolveRelative(folder, file->correctionConfiguration));
 }
 
 void TestExercises::exerciseAskedThroughTheMarkerFile()

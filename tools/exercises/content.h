@@ -4,9 +4,11 @@
 // and the table of its numerical answers, every one computed from the
 // situation with the simulator's own formulas. The texts are HTML sources
 // beside this file; "{{key}}" in them stands for the answer of that key,
-// written as the program shows numbers.
+// written as the program shows numbers, and <img src="figure:name"> the
+// figure of that name, drawn by the generator.
 
 #include "config/configuration.h"
+#include "tools/exercises/figure.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,7 @@ struct Exercise {
     int hourglasses = 1;
     config::Configuration statementSituation;
     config::Configuration correctionSituation;
+    std::vector<Figure> figures;
     std::vector<Answer> answers;
 
     QString exerciseFileName() const { return name + QStringLiteral(".E43"); }
@@ -37,6 +40,7 @@ struct Exercise {
     QString correctionSituationName() const { return name + QStringLiteral("_corrige.P20"); }
     QStringList fileNames() const;
     const Answer* answer(const QString& key) const;
+    const Figure* figure(const QString& name) const;
 };
 
 std::vector<Exercise> catalogue();

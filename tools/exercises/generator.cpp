@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -55,7 +56,13 @@ bool writeText(const QString& sources, const QString& source, const Exercise& ex
         *error = source + QStringLiteral(": no answer named ") + unknown;
         return false;
     }
-    if (!save(target, rtfFromHtml(*filled))) {
+    QString figureError;
+    const std::optional<QByteArray> rtf = rtfFromHtml(*filled, exercise, &figureError);
+    if (!rtf) {
+        *error = source + QStringLiteral(": ") + figureError;
+        return false;
+    }
+    if (!save(target, *rtf)) {
         *error = QStringLiteral("cannot write ") + target;
         return false;
     }
@@ -64,10 +71,7 @@ bool writeText(const QString& sources, const QString& source, const Exercise& ex
 
 } // namespace
 
-QString sourceDirectory()
-{
-    return QStringLiteral(TAVREL_EXERCISE_SOURCES);
-}
+QString sourceDirectory() { return QStringLiteral(TAVREL_EXERCISE_SOURCES); }
 
 std::optional<QString> fillIn(const QString& html, const Exercise& exercise, QString* unknownKey)
 {
@@ -87,9 +91,24 @@ std::optional<QString> fillIn(const QString& html, const Exercise& exercise, QSt
     return result + html.mid(from);
 }
 
-QByteArray rtfFromHtml(const QString& html)
+std::optional<QByteArray> rtfFromHtml(const QString& html, const Exercise& exercise, QString* error)
 {
     QTextDocument document;
+    static const QRegularExpression figureTag(QStringLiteral("<img src=\"(figure:(\\w+))\""));
+    for (const QRegularExpressionMatch& match : figureTag.globalMatch(html)) {
+        const Figure* figure = exercise.figure(match.captured(2));
+        if (!figure) {
+            *error = QStringLiteral("no figure named ") + match.captured(2);
+            return std::nullopt;
+        }
+        const QImage picture = drawFigure(*figure);
+        if (picture.isNull()) {
+            *error = QStringLiteral("cannot draw the figure ") + figure->name
+                + QStringLiteral(" (it needs the font DejaVu Sans, package fonts-dejavu-core)");
+            return std::nullopt;
+        }
+        document.addResource(QTextDocument::ImageResource, QUrl(match.captured(1)), picture);
+    }
     document.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
     document.setDefaultStyleSheet(QString::fromLatin1(styleSheet));
     document.setHtml(html);

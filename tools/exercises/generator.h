@@ -18,8 +18,10 @@ QString sourceDirectory();
 // The text with every "{{key}}" replaced by the shown answer; nothing, with
 // the key in unknownKey, when the exercise has no answer of that name.
 std::optional<QString> fillIn(const QString& html, const Exercise& exercise, QString* unknownKey = nullptr);
-// The same RTF on every machine: the document's fonts are fixed.
-QByteArray rtfFromHtml(const QString& html);
+// The same RTF on every machine: the document's fonts are fixed, and the
+// figures the text shows are drawn from the exercise's. Nothing, with the
+// reason in error, when a figure is not the exercise's or cannot be drawn.
+std::optional<QByteArray> rtfFromHtml(const QString& html, const Exercise& exercise, QString* error);
 
 // Writes the five files of every exercise into outputDirectory; false, with
 // the reason in error, at the first that fails.
