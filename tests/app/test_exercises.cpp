@@ -59,7 +59,7 @@ int litStars(const QDialog& chooser)
     int lit = 0;
     for (int i = 0; i < 3; ++i) {
         const auto* star = chooser.findChild<QLabel*>(QStringLiteral("Image4_%1").arg(i));
-        if (star && star->isVisible() && star->pixmap().toImage().pixelColor(13, 13).blue() < 100)
+        if (star && !star->isHidden() && star->pixmap().toImage().pixelColor(13, 13).blue() < 100)
             ++lit;
     }
     return lit;
@@ -191,7 +191,6 @@ void TestExercises::everyShippedExerciseOpens()
     const QString folder = applicationDirectory();
     const std::optional<exercises::ExerciseFile> file = exercises::readExerciseFile(folder + name);
     QVERIFY(file);
-    QVERIFY(file->corrected());
     // The chooser starts in the program's folder, where the exercises are.
     f.dialogs.queueModal([&](QDialog& chooser) {
         auto* list = chooser.findChild<QListWidget*>(QStringLiteral("File1"));
@@ -202,7 +201,8 @@ void TestExercises::everyShippedExerciseOpens()
         QCOMPARE(chooser.findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(),
                  file->notions.join(u'\n'));
         QCOMPARE(litStars(chooser), int(file->level));
-        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("Exercice corrigé"));
+        QCOMPARE(chooser.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+                 file->corrected() ? QStringLiteral("Exercice corrigé") : QStringLiteral("Non corrigé"));
         chooser.findChild<QAbstractButton*>(QStringLiteral("ouvreur"))->click();
     });
     item(f.w(), "openexo")->trigger();
@@ -215,7 +215,7 @@ void TestExercises::everyShippedExerciseOpens()
     // The statement opens on its title, as the chooser showed it.
     QCOMPARE(box->document()->firstBlock().text().simplified(), file->title.simplified());
     checkSituationApplied(f.w(), exercises::resolveRelative(folder, file->statementConfiguration));
-    if (QTest::currentTestFailed())
+    if (QTest::currentTestFailed() || !file->corrected())
         return;
 
     item(f.w(), "opencor")->trigger();

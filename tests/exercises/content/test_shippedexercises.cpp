@@ -267,6 +267,10 @@ void TestShippedExercises::correctionsStateTheAnswers()
         QString::fromUtf8(bytesOf(content::sourceDirectory() + e->name + QStringLiteral("_enonce.html")));
     QVERIFY(!correctionSource.isEmpty() && !statementSource.isEmpty());
     const QString correction = plainTextOf(appDir + e->correctionName());
+    for (const content::Figure& figure : e->figures) {
+        const QString shown = QStringLiteral("<img src=\"figure:%1\"").arg(figure.name);
+        QVERIFY2(correctionSource.contains(shown) || statementSource.contains(shown), qPrintable(figure.name));
+    }
     for (const content::Answer& answer : e->answers) {
         const QString placeholder = QStringLiteral("{{%1}}").arg(answer.key);
         // Every computed answer is used by a text; those of the correction
@@ -312,9 +316,11 @@ void TestShippedExercises::generatorRefusesUnknownAnswers()
     QVERIFY(!content::fillIn(QStringLiteral("<p>t = {{t}} s, {{nope}}</p>"), first, &unknown));
     QCOMPARE(unknown, QStringLiteral("nope"));
     QCOMPARE(content::fillIn(QStringLiteral("<p>{{t}} s</p>"), first), QStringLiteral("<p>1,43 s</p>"));
+    QString error;
+    QVERIFY(!content::rtfFromHtml(QStringLiteral("<p><img src=\"figure:nope\" /></p>"), first, &error));
+    QVERIFY(error.contains(QStringLiteral("nope")));
     // Sources that are missing stop the generator with the name of the first.
     QTemporaryDir empty;
-    QString error;
     QVERIFY(!content::generate(empty.path(), empty.path(), &error));
     QVERIFY(error.contains(first.name));
 }
