@@ -4,6 +4,7 @@
 #include "scene/swatches.h"
 #include "sim/bounce.h"
 #include "sim/catalogue.h"
+#include "ui/colourvalue.h"
 #include "ui/numberformat.h"
 
 #include <cmath>
@@ -38,9 +39,8 @@ public:
         m_c.chronoInterval = QStringLiteral("300");
         m_c.frame = Tick::Ticked;
         const scene::Swatches swatches = scene::defaultSwatches();
-        for (int i = 0; i < config::colourCount; ++i)
-            m_c.colours[std::size_t(i)] = swatches[std::size_t(i)].red() + 256 * swatches[std::size_t(i)].green()
-                + 65536 * swatches[std::size_t(i)].blue();
+        for (std::size_t i = 0; i < std::size_t(config::colourCount); ++i)
+            m_c.colours[i] = colourValue(swatches[i]);
     }
 
     Situation showing(std::initializer_list<Option> options) const

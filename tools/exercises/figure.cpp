@@ -171,7 +171,6 @@ void drawHeight(QPainter& painter, const Mapping& map, const Throw& t, const Fig
     painter.setPen(QPen(QColor(0x70, 0x70, 0x70), 1, Qt::DotLine));
     painter.drawLine(start, QPointF(x - 4, start.y()));
     dimension(painter, QPointF(x, start.y()), QPointF(x, map.groundY));
-    painter.setFont(labelFont());
     const QRectF box = textBox(painter, figure.heightLabel, QPointF(0, (start.y() + map.groundY) / 2));
     label(painter, figure.heightLabel, QPointF(x - 4 - box.width() / 2, box.center().y()));
 }
@@ -191,7 +190,6 @@ void drawTop(QPainter& painter, const Mapping& map, const Throw& t, const QStrin
     const QPointF top = map.at(t.x(t.topTime()), t.topHeight());
     const QPointF foot(top.x(), map.groundY);
     dimension(painter, top, foot);
-    painter.setFont(labelFont());
     const QRectF box = textBox(painter, text, QPointF());
     label(painter, text, QPointF(top.x() + 5 + box.width() / 2, (top.y() + foot.y()) / 2));
 }
