@@ -102,8 +102,10 @@ void FeuillePUi::createTabStrip(QWidget* window)
 
 void FeuillePUi::createTextArea(QWidget* window)
 {
-    // Under the strip, which is 8 rows taller than designed.
-    info = named(new QLabel(window), "info", QRect(512, 284, 233, 33));
+    // Under the strip, which is 8 rows taller than designed, and as wide as
+    // it: the longest help text then takes two lines, which the label's
+    // height holds.
+    info = named(new QLabel(window), "info", QRect(424, 284, 361, 33));
     info->setWordWrap(true);
     info->setAutoFillBackground(true);
     QPalette tip = info->palette();

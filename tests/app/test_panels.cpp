@@ -93,6 +93,9 @@ void TestPanels::helpLine_data()
     QTest::newRow("Picture5 entered") << "Picture5" << false << picture5;
     QTest::newRow("Picture5 moved over") << "Picture5" << true << picture5;
     QTest::newRow("graph, enlargeable") << "Frame1" << false << "Ce graphe peut être agrandi";
+    QTest::newRow("scene, the longest text") << "Picture2" << true
+                                             << "Vous pouvez déplacer le projectile directement sur l'image pour "
+                                                "modifier la position initiale";
     QTest::newRow("window background")
         << "feuilleP" << true << "Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice";
     QTest::newRow("camera caption keeps the line") << "Label5" << false << "";
@@ -112,7 +115,11 @@ void TestPanels::helpLine()
         sendMouseMove(target);
     else
         sendEnter(target);
-    QCOMPARE(w.ui().info->text(), text);
+    QLabel* info = w.ui().info;
+    QCOMPARE(info->text(), text);
+    // Every line of the text shows, none cut at the bottom.
+    QVERIFY2(info->heightForWidth(info->width()) <= info->height(),
+             qPrintable(QStringLiteral("%1 rows needed").arg(info->heightForWidth(info->width()))));
 }
 
 void TestPanels::copyConfirmationStays()
