@@ -98,6 +98,9 @@ void FeuilleP::Form_Load()
     vectorScaleChanged();
     repgraphe();
     maj12();
+    // The reset above ran before the launch velocity was known: the actions
+    // follow the throw from the start, not only from the first activation.
+    plusbouton();
 }
 
 void FeuilleP::loadPictureLists()

@@ -189,6 +189,9 @@ private:
     float fieldNumber(const QLineEdit* field) const;
     float x0() const;
     float y0() const;
+    // The projectile starts on the ground and is not thrown upwards: there is
+    // no flight to animate or to graph.
+    bool startsWithoutFlight() const;
 
     // Animation (feuillep_animation.cpp).
     void startFlight();

@@ -27,7 +27,7 @@ const QString readoutPattern = QStringLiteral("#######0.00");
 void FeuilleP::setGraphButtonsEnabled(bool enabled)
 {
     m_ui.Command3->setEnabled(enabled);
-    m_ui.Command5->setEnabled(enabled);
+    m_ui.Command5->setEnabled(enabled && !startsWithoutFlight());
 }
 
 void FeuilleP::showReadouts(float date, double x, double y)

@@ -33,7 +33,8 @@ void FeuilleP::Command14_Click()
 
 void FeuilleP::Frame1_Click()
 {
-    if (m_ui.Frame1->cursor().shape() != Qt::BitmapCursor)
+    // The pointer is the one of the last move: the throw may have changed since.
+    if (m_ui.Frame1->cursor().shape() != Qt::BitmapCursor || !m_ui.Command5->isEnabled())
         return;
     m_ui.Frame1->setCursor(Qt::WaitCursor);
     Command5_Click();

@@ -96,7 +96,8 @@ void FeuilleP::showHelpFor(QObject* control)
     HelpContext context;
     context.currentInfo = m_ui.info->text();
     context.cameraIdle = m_ui.command12->toolTip() == QStringLiteral("Chronophotographie");
-    context.graphCanBeEnlarged = m_ui.Command3->isEnabled();
+    context.graphCanBeEnlarged = m_ui.Command5->isEnabled();
+    context.noFlightToGraph = startsWithoutFlight();
     const QString text = helpTextFor(control->objectName(), context);
     if (!text.isNull() && text != m_ui.info->text())
         m_ui.info->setText(text);
@@ -104,7 +105,7 @@ void FeuilleP::showHelpFor(QObject* control)
 
 void FeuilleP::Frame1_MouseMove(int x)
 {
-    const bool enlargeable = m_ui.Command3->isEnabled() && x < enlargeZoneRight;
+    const bool enlargeable = m_ui.Command5->isEnabled() && x < enlargeZoneRight;
     m_ui.Frame1->setCursor(enlargeable ? m_enlargeCursor : QCursor(Qt::ArrowCursor));
 }
 

@@ -43,12 +43,19 @@ void FeuilleP::voxvoy()
     m_state.initialVelocityY = v.y;
 }
 
+bool FeuilleP::startsWithoutFlight() const
+{
+    return y0() == 0.0f && m_state.initialVelocityY <= 0.0f;
+}
+
 void FeuilleP::plusbouton()
 {
-    const bool grounded = y0() == 0.0f && m_state.initialVelocityY <= 0.0f;
+    const bool grounded = startsWithoutFlight();
     const QList<QWidget*> actions{m_ui.command12, m_ui.Command14, m_ui.command15, m_ui.command16, m_ui.command18};
     for (QWidget* action : actions)
         action->setEnabled(!grounded);
+    // "Agrandir" follows "&Graphes": the graphs window of such a throw is blank.
+    m_ui.Command5->setEnabled(m_ui.Command3->isEnabled() && !grounded);
 }
 
 void FeuilleP::fatalMissingPhotograph(const QString& path)

@@ -77,6 +77,8 @@ QString helpTextFor(const QString& objectName, const HelpContext& context)
                    : QStringLiteral("Appuyer sur le bouton pour arrêter l'enregistrement en cours.");
     }
     if (objectName == QLatin1String("Frame1")) {
+        if (context.noFlightToGraph)
+            return QStringLiteral("Pas de graphe : le projectile part du sol sans être lancé vers le haut");
         return context.graphCanBeEnlarged ? QStringLiteral("Ce graphe peut être agrandi")
                                           : QStringLiteral("Le graphe est tracé pendant l'animation");
     }

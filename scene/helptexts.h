@@ -6,7 +6,8 @@
 struct HelpContext {
     QString currentInfo;                  // what "info" shows now
     bool cameraIdle = true;               // command12's tool tip reads "Chronophotographie"
-    bool graphCanBeEnlarged = false;      // Command3 is enabled
+    bool graphCanBeEnlarged = false;      // Command5 is enabled
+    bool noFlightToGraph = false;         // the throw starts on the ground and does not rise
 };
 
 // The confirmation a copy of the picture leaves in "info".

@@ -10,6 +10,7 @@
 #include "common/testmain.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTableWidget>
@@ -66,6 +67,7 @@ private slots:
     void graphesButton();
     void clickOnTheEnlargeableGraph();
     void noEnlargingWhileTracing();
+    void noEnlargingWithoutAFlight();
     void windowClosedLeavesTheMainWindowAsItWas();
     void calculatriceOpensTheCalculator();
 };
@@ -97,6 +99,7 @@ void TestGraphsWindow::graphesButton()
     w.show();
     QCOMPARE(w.ui().Command14->toolTip(), QStringLiteral("Afficher les graphes x(t), y(t) et y(x)"));
     // A throw from the ground that does not rise has no flight to show.
+    WindowFixture::enter(w.ui().Text4, QStringLiteral("-10"));
     QVERIFY(!w.ui().Command14->isEnabled());
     WindowFixture::enter(w.ui().Text2, QStringLiteral("4"));
     for (int kind : {graphs::KindEc, graphs::KindEp})
@@ -153,6 +156,36 @@ void TestGraphsWindow::noEnlargingWhileTracing()
     clickGraph(w, 150);
     QCOMPARE(seen.opened, 0);
     QVERIFY(f.dialogs.modalsShown().empty());
+}
+
+// A throw from the ground that does not rise has no flight: its graph is
+// blank, and neither "Agrandir" nor the click on it opens a blank window.
+// From above the ground the same throw falls, and its curves show.
+void TestGraphsWindow::noEnlargingWithoutAFlight()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.show();
+    w.ui().Check13[graphs::KindY]->click();
+    w.ui().Command6->click();
+    WindowFixture::enter(w.ui().Text4, QStringLiteral("-30"));
+    QVERIFY(!w.ui().Command5->isEnabled());
+    QVERIFY(w.ui().Command3->isEnabled());
+    moveOverGraph(w, 150);
+    QCOMPARE(w.ui().Frame1->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(w.ui().info->text(), QStringLiteral("Pas de graphe : le projectile part du sol sans être lancé vers le haut"));
+    Seen seen;
+    watchNextWindow(f, seen);
+    clickGraph(w, 150);
+    QCOMPARE(seen.opened, 0);
+
+    WindowFixture::enter(w.ui().Text2, QStringLiteral("5"));
+    QVERIFY(w.ui().Command5->isEnabled());
+    moveOverGraph(w, 150);
+    QCOMPARE(w.ui().info->text(), QStringLiteral("Ce graphe peut être agrandi"));
+    clickGraph(w, 150);
+    QCOMPARE(seen.opened, 1);
+    QVERIFY(seen.rows > 1);
 }
 
 // The window changes nothing: the live graph, its choice and the state stay.
