@@ -58,6 +58,16 @@ void clickGraph(FeuilleP& w, int x)
     QTest::mouseClick(w.ui().Frame1, Qt::LeftButton, Qt::NoModifier, QPoint(x, 100));
 }
 
+// The window shown with this curve on the live graph, its choice put away.
+FeuilleP& showGraph(WindowFixture& f, int kind)
+{
+    FeuilleP& w = f.w();
+    w.show();
+    w.ui().Check13[size_t(kind)]->click();
+    w.ui().Command6->click();
+    return w;
+}
+
 } // namespace
 
 class TestGraphsWindow : public QObject {
@@ -117,10 +127,7 @@ void TestGraphsWindow::graphesButton()
 void TestGraphsWindow::clickOnTheEnlargeableGraph()
 {
     WindowFixture f;
-    FeuilleP& w = f.w();
-    w.show();
-    w.ui().Check13[graphs::KindX]->click();
-    w.ui().Command6->click();
+    FeuilleP& w = showGraph(f, graphs::KindX);
     Seen seen;
     watchNextWindow(f, seen);
     moveOverGraph(w, 300);
@@ -142,10 +149,7 @@ void TestGraphsWindow::clickOnTheEnlargeableGraph()
 void TestGraphsWindow::noEnlargingWhileTracing()
 {
     WindowFixture f;
-    FeuilleP& w = f.w();
-    w.show();
-    w.ui().Check13[graphs::KindY]->click();
-    w.ui().Command6->click();
+    FeuilleP& w = showGraph(f, graphs::KindY);
     w.command15_Click();
     w.Timer1_Timer();
     QVERIFY(!w.ui().Command5->isEnabled());
@@ -164,10 +168,7 @@ void TestGraphsWindow::noEnlargingWhileTracing()
 void TestGraphsWindow::noEnlargingWithoutAFlight()
 {
     WindowFixture f;
-    FeuilleP& w = f.w();
-    w.show();
-    w.ui().Check13[graphs::KindY]->click();
-    w.ui().Command6->click();
+    FeuilleP& w = showGraph(f, graphs::KindY);
     WindowFixture::enter(w.ui().Text4, QStringLiteral("-30"));
     QVERIFY(!w.ui().Command5->isEnabled());
     QVERIFY(w.ui().Command3->isEnabled());

@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QPrinter>
-#include <cstdio>
 
 namespace {
 
@@ -57,14 +56,10 @@ void helpWindowPicture(const Pictures& pictures)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <application directory> <pictures directory>\n", argv[0]);
-        return 2;
-    }
-    windowshot::Session session(QString::fromLocal8Bit(argv[1]));
-    const QString out = QString::fromLocal8Bit(argv[2]);
-    QDir().mkpath(out);
-    const Pictures pictures(out);
+    const windowshot::Arguments given = windowshot::arguments(argc, argv, "pictures directory");
+    windowshot::Session session(given.application);
+    QDir().mkpath(given.output);
+    const Pictures pictures(given.output);
 
     FeuilleP window;
     const windowshot::Driver user(window);
@@ -72,23 +67,20 @@ int main(int argc, char* argv[])
     printDialogPicture(pictures);
     helpWindowPicture(pictures);
 
+    // A tab with the boxes ticked that its picture shows.
+    const auto tabPicture = [&](const char* panel, std::initializer_list<const char*> ticks, const char* file) {
+        user.openTab(panel);
+        for (const char* box : ticks)
+            user.tick(box);
+        pictures.save(user.grab("Onglets"), file);
+    };
     // The graph choice as it opens at start-up, then y(t) chosen.
-    user.openTab("Frame1");
-    pictures.save(user.grab("Onglets"), "choixgraphe.png");
+    tabPicture("Frame1", {}, "choixgraphe.png");
     user.tick("Check13_1");
     user.click("Command6");
-
-    user.openTab("Picture3");
-    pictures.save(user.grab("Onglets"), "parametres.png");
-
-    user.openTab("Frame2");
-    user.tick("Check8");
-    pictures.save(user.grab("Onglets"), "affichage.png");
-
-    user.openTab("Picture1");
-    user.tick("Check5");
-    user.tick("Check12");
-    pictures.save(user.grab("Onglets"), "vecteurs.png");
+    tabPicture("Picture3", {}, "parametres.png");
+    tabPicture("Frame2", {"Check8"}, "affichage.png");
+    tabPicture("Picture1", {"Check5", "Check12"}, "vecteurs.png");
 
     // A stone in flight, paused at its height, with its trajectory, vectors
     // and graph.

@@ -267,15 +267,11 @@ void moonExercise(Maker& maker)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <application directory> <data directory>\n", argv[0]);
-        return 2;
-    }
-    const QString application = QString::fromLocal8Bit(argv[1]);
-    windowshot::Session session(application);
+    const windowshot::Arguments given = windowshot::arguments(argc, argv, "data directory");
+    windowshot::Session session(given.application);
     FeuilleP window;
     const windowshot::Driver user(window);
-    Maker maker(user, session.dialogs(), application, QString::fromLocal8Bit(argv[2]));
+    Maker maker(user, session.dialogs(), given.application, given.output);
 
     // The situations, each from the one before: the start-up one first.
     user.tick("Check8");

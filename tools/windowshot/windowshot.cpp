@@ -37,6 +37,15 @@ void save(const QImage& picture, const QString& path)
     std::printf("%s %dx%d\n", qPrintable(path), picture.width(), picture.height());
 }
 
+Arguments arguments(int argc, char* argv[], const char* output)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <application directory> <%s>\n", argv[0], output);
+        std::exit(2);
+    }
+    return {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])};
+}
+
 Session::Session(const QString& applicationDirectory)
 {
     installFrenchTranslations(*qApp);

@@ -5,7 +5,8 @@
 // the pictures saved.
 //
 //   QApplication app(argc, argv);
-//   windowshot::Session session(applicationDirectory);
+//   const windowshot::Arguments given = windowshot::arguments(argc, argv, "pictures directory");
+//   windowshot::Session session(given.application);
 //   FeuilleP window;
 //   windowshot::Driver driver(window); // shows it, or ends the tool
 //   driver.click("command15");
@@ -29,6 +30,15 @@ namespace windowshot {
 void wait(int milliseconds);
 // Writes the picture, or ends the tool; prints its path and size.
 void save(const QImage& picture, const QString& path);
+
+// What every such tool is given: the built application directory, and the
+// directory it writes into (named `output` in its usage line).
+struct Arguments {
+    QString application;
+    QString output;
+};
+// Ends the tool with its usage line unless it was given both.
+Arguments arguments(int argc, char* argv[], const char* output);
 
 // French texts, the program's data in `applicationDirectory`, every box
 // scripted and every sound recorded, for as long as it lives. Make it
