@@ -1,5 +1,6 @@
 // "&Imprimer" of the main window: the print dialog, the scene exactly as
-// "Copier l'animation" gives it, the live graph, the choices kept.
+// "Copier l'animation" gives it, the live graph, the choices kept, the
+// scene left as it was on screen while the dialog is open.
 
 #include "windowfixture.h"
 
@@ -9,7 +10,10 @@
 #include "ui/confimp.h"
 #include "ui/printpage.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -67,6 +71,8 @@ private slots:
     void graphOnlyWhenChosen();
     void cancelledChoiceSaysNothing();
     void choicesKept();
+    void sceneStaysWhileTheDialogIsOpen_data();
+    void sceneStaysWhileTheDialogIsOpen();
 };
 
 void TestPrinting::buttonsWork()
@@ -196,6 +202,51 @@ void TestPrinting::choicesKept()
     QCOMPARE(title, QString("Chute sur Mars"));
     QCOMPARE(copies, 3);
     QVERIFY(!down);
+}
+
+void TestPrinting::sceneStaysWhileTheDialogIsOpen_data()
+{
+    QTest::addColumn<bool>("inFlight");
+    QTest::addColumn<int>("scrolled");
+    QTest::newRow("paused in flight, with its trajectory") << true << 0;
+    QTest::newRow("scrolled down to the ground") << false << 200;
+}
+
+// What the screen shows of the scene while the dialog stands beside the
+// window: the scene as it was, not a blank one.
+void TestPrinting::sceneStaysWhileTheDialogIsOpen()
+{
+    QFETCH(bool, inFlight);
+    QFETCH(int, scrolled);
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.ui().VScroll2->setValue(scrolled);
+    if (inFlight) {
+        w.ui().Check8->setChecked(true);
+        w.command15_Click();
+        for (int tick = 0; tick < 30; ++tick)
+            w.Timer1_Timer();
+        w.command16_Click();
+    }
+    QApplication::processEvents();
+    QScreen* screen = w.screen();
+    const QRect scene(w.ui().Frame3->mapToGlobal(QPoint(0, 0)), w.ui().Frame3->size());
+    const auto onScreen = [&] {
+        return screen->grabWindow(0, scene.x(), scene.y(), scene.width(), scene.height()).toImage();
+    };
+    const QImage before = onScreen();
+    QImage during;
+    f.dialogs.queueModal([&](QDialog& confimp) {
+        confimp.move(w.geometry().right() + 50, w.geometry().top());
+        confimp.show();
+        QTest::qWait(100);
+        during = onScreen();
+        confimp.hide();
+    });
+    w.Command10_Click();
+    QCOMPARE(during, before);
 }
 
 TAVREL_TEST_MAIN(TestPrinting)
