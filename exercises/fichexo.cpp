@@ -14,7 +14,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
 #include <cmath>
@@ -168,6 +170,16 @@ void Fichexo::createControls()
     loading->setAlignment(Qt::AlignCenter);
     m_ui.Frame2->hide();
 
+    // The folders are read and sorted in the background, pushing the current
+    // one down: the tree brings it back into sight until the user moves in it.
+    const auto follow = [this] {
+        if (m_followCurrent)
+            QTimer::singleShot(0, m_ui.Dir1, [this] { m_ui.Dir1->scrollTo(m_ui.Dir1->currentIndex()); });
+    };
+    connect(m_folders, &QFileSystemModel::rowsInserted, this, follow);
+    connect(m_folders, &QFileSystemModel::layoutChanged, this, follow);
+    connect(m_ui.Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_followCurrent = false; });
+    connect(m_ui.Dir1, &QTreeView::pressed, this, [this] { m_followCurrent = false; });
     connect(m_ui.Drive1, &QComboBox::activated, this,
             [this](int index) { setDirectory(m_ui.Drive1->itemData(index).toString()); });
     connect(m_ui.Dir1, &QTreeView::clicked, this,
@@ -248,6 +260,7 @@ void Fichexo::setDirectory(const QString& directory)
     if (m_ui.Drive1->itemData(0).toString().isEmpty())
         m_ui.Drive1->setItemData(0, directory);
     m_directory = withSlash(QDir(directory).absolutePath());
+    m_followCurrent = true;
     const QModelIndex index = m_folders->index(m_directory);
     if (index.isValid()) {
         m_ui.Dir1->setCurrentIndex(index);

@@ -74,6 +74,8 @@ private:
     FichexoUi m_ui;
     QFileSystemModel* m_folders = nullptr;
     QString m_directory;
+    // The tree keeps the current folder in sight while it is being read.
+    bool m_followCurrent = true;
     Opener m_open;
 };
 

@@ -5,6 +5,7 @@
 #include "common/testmain.h"
 
 #include <QComboBox>
+#include <QFileSystemModel>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 
 using namespace exercises;
 using namespace exercisefixture;
@@ -23,6 +25,7 @@ private slots:
     void init();
     void cleanup();
     void startsInTheFolderWithItsExerciseFiles();
+    void folderTreeShowsTheStartFolder();
     void captions();
     void nothingSelected();
     void selectionPreviews();
@@ -76,6 +79,19 @@ void TestFichexo::startsInTheFolderWithItsExerciseFiles()
         names << chooser.ui().File1->item(i)->text();
     QCOMPARE(names, QStringList({"balle.e43", "Chute.E43"}));
     QCOMPARE(chooser.ui().Drive1->itemData(0).toString(), m_dir->path());
+}
+
+void TestFichexo::folderTreeShowsTheStartFolder()
+{
+    Fichexo chooser(nullptr, m_dir->path(), {});
+    chooser.show();
+    QTreeView* tree = chooser.ui().Dir1;
+    QCOMPARE(tree->model()->data(tree->currentIndex(), QFileSystemModel::FilePathRole).toString(),
+             QDir(m_dir->path()).absolutePath());
+    // Once the folders above it are read, it is still in sight.
+    QTRY_VERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
+    QTest::qWait(300);
+    QVERIFY(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
 }
 
 void TestFichexo::captions()

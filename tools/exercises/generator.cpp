@@ -71,7 +71,10 @@ bool writeText(const QString& sources, const QString& source, const Exercise& ex
 
 } // namespace
 
-QString sourceDirectory() { return QStringLiteral(TAVREL_EXERCISE_SOURCES); }
+QString sourceDirectory()
+{
+    return QStringLiteral(TAVREL_EXERCISE_SOURCES);
+}
 
 std::optional<QString> fillIn(const QString& html, const Exercise& exercise, QString* unknownKey)
 {

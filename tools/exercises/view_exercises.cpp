@@ -80,7 +80,7 @@ int main(int argc, char* argv[])
                 windowshot::fail(name + QStringLiteral(" is not in the chooser"));
             list->setCurrentItem(items.front());
             chooser.show();
-            windowshot::wait(100);
+            windowshot::wait(600);
             windowshot::save(chooser.grab().toImage(), stem + QStringLiteral("_choix.png"));
             chooser.findChild<QAbstractButton*>(QStringLiteral("ouvreur"))->click();
         });
