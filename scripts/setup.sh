@@ -10,6 +10,7 @@ packages=(
   poppler-utils
   xvfb xdotool
   desktop-file-utils appstream shared-mime-info libglib2.0-bin
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,8 +2,8 @@
 // missing: as root it installs them, through sudo when it has it, and
 // without either it names the missing packages and the command to run as
 // root. run.sh builds the program alone, test.sh everything with warnings as
-// errors. The system commands they call are stand-ins that record what they
-// were asked.
+// errors, then again under the sanitizers. The system commands they call are
+// stand-ins that record what they were asked.
 
 #include "common/testmain.h"
 
@@ -25,7 +25,8 @@ const QStringList packages{
     QStringLiteral("poppler-utils"),     QStringLiteral("xvfb"),
     QStringLiteral("xdotool"),           QStringLiteral("desktop-file-utils"),
     QStringLiteral("appstream"),         QStringLiteral("shared-mime-info"),
-    QStringLiteral("libglib2.0-bin")};
+    QStringLiteral("libglib2.0-bin"),    QStringLiteral("clang"),
+    QStringLiteral("libclang-rt-14-dev")};
 
 bool writeScript(const QString& path, const QByteArray& body)
 {
@@ -120,7 +121,12 @@ void TestSetup::buildCommands_data()
     QTest::newRow("test.sh") << "test.sh"
                              << "cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVREL_WARNINGS_AS_ERRORS=ON\n"
                                 "cmake --build build -j 2\n"
-                                "ctest --output-on-failure -j 2 offscreen\n";
+                                "ctest in build: --output-on-failure -j 2 offscreen\n"
+                                "cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVREL_WARNINGS_AS_ERRORS=ON"
+                                " -DTAVREL_SANITIZE=ON\n"
+                                "cmake --build build-asan -j 2\n"
+                                "ctest in build-asan: --output-on-failure -j 2 offscreen"
+                                " asan:halt_on_error=1:detect_leaks=1 ubsan:halt_on_error=1:print_stacktrace=1 leaks:suppressed\n";
 }
 
 // The scripts run from a copy of the tree whose program is a stand-in too.
@@ -132,6 +138,7 @@ void TestSetup::buildCommands()
     QVERIFY(tree.isValid());
     QVERIFY(QDir(tree.path()).mkpath(QStringLiteral("scripts")));
     QVERIFY(QDir(tree.path()).mkpath(QStringLiteral("build/app")));
+    QVERIFY(QDir(tree.path()).mkpath(QStringLiteral("build-asan")));
     QVERIFY(QDir(tree.path()).mkpath(QStringLiteral("stand")));
     for (const char* name : {"setup.sh", "build.sh", "run.sh", "test.sh"}) {
         const QString copy = tree.filePath(QStringLiteral("scripts/") + QLatin1String(name));
@@ -142,7 +149,10 @@ void TestSetup::buildCommands()
     const QString stand = tree.filePath(QStringLiteral("stand/"));
     QVERIFY(writeScript(tree.filePath(QStringLiteral("build/app/tavrel")), "echo tavrel >> '" + log + "'\n"));
     QVERIFY(writeScript(stand + QStringLiteral("cmake"), "echo \"cmake $*\" >> '" + log + "'\n"));
-    QVERIFY(writeScript(stand + QStringLiteral("ctest"), "echo \"ctest $* $QT_QPA_PLATFORM\" >> '" + log + "'\n"));
+    QVERIFY(writeScript(stand + QStringLiteral("ctest"),
+                        "echo \"ctest in ${PWD##*/}: $* $QT_QPA_PLATFORM${ASAN_OPTIONS:+ asan:$ASAN_OPTIONS}"
+                        "${UBSAN_OPTIONS:+ ubsan:$UBSAN_OPTIONS}${LSAN_OPTIONS:+ leaks:suppressed}\" >> '"
+                            + log + "'\n"));
     QVERIFY(writeScript(stand + QStringLiteral("dpkg-query"), "echo -n 'install ok installed'\n"));
     QVERIFY(writeScript(stand + QStringLiteral("nproc"), "echo 2\n"));
     for (const char* tool : {"dirname", "grep"})
