@@ -1,6 +1,7 @@
 #include "config/recordfile.h"
 
 #include <QList>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <fstream>
@@ -20,15 +21,17 @@ constexpr std::array<char16_t, 32> high = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char encode(char32_t codePoint)
+std::optional<char> encodeExactly(char32_t codePoint)
 {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
         return char(codePoint);
     for (std::size_t i = 0; i < high.size(); ++i)
         if (high[i] == codePoint)
             return char(0x80 + i);
-    return '?';
+    return std::nullopt;
 }
+
+char encode(char32_t codePoint) { return encodeExactly(codePoint).value_or('?'); }
 
 // --- Records ---
 
@@ -89,6 +92,12 @@ std::string toCp1252(const QString& text)
     for (const char32_t codePoint : text.toUcs4())
         bytes += encode(codePoint);
     return bytes;
+}
+
+bool fitsCp1252(const QString& text)
+{
+    const QList<uint> codePoints = text.toUcs4();
+    return std::all_of(codePoints.begin(), codePoints.end(), [](uint codePoint) { return encodeExactly(codePoint).has_value(); });
 }
 
 QString fromCp1252(std::string_view bytes)

@@ -22,6 +22,9 @@ inline constexpr int maxRecordTextLength = recordLength - 2;
 // Windows does, so that any byte string survives a round trip.
 std::string toCp1252(const QString& text);
 QString fromCp1252(std::string_view bytes);
+// Whether every character of the text has its own byte in the code page, so
+// that a writer can refuse a text rather than store '?' in its place.
+bool fitsCp1252(const QString& text);
 
 // Why a record cannot be read: its length field lies beyond the end of the
 // bytes, the length exceeds the record, or the string runs past the end.

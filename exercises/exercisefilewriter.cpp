@@ -26,6 +26,8 @@ std::optional<QByteArray> exerciseFileImage(const ExerciseFile& file)
 
     QByteArray image;
     for (const QString& text : records) {
+        if (!config::fitsCp1252(text))
+            return std::nullopt;
         const std::string bytes = config::toCp1252(text);
         if (bytes.size() > std::size_t(config::maxRecordTextLength))
             return std::nullopt;

@@ -11,7 +11,8 @@
 namespace exercises {
 
 // The twelve records with zero filler; nothing when a text does not fit its
-// record or there are more than four notions.
+// record, holds a character the code page lacks (it would be stored as '?'),
+// or there are more than four notions.
 std::optional<QByteArray> exerciseFileImage(const ExerciseFile& file);
 // Writes through a temporary file, so that a failed write leaves the file
 // that was there untouched; false on failure.

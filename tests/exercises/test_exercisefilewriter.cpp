@@ -113,6 +113,12 @@ void TestExerciseFileWriter::refusedDescriptions_data()
     ExerciseFile longName = described();
     longName.statement = QString(130, u'n');
     QTest::newRow("statement name beyond its record") << longName;
+    ExerciseFile greek = described();
+    greek.notions = {QStringLiteral("Δv = g·Δt")};
+    QTest::newRow("notion outside the code page") << greek;
+    ExerciseFile emoji = described();
+    emoji.title = QStringLiteral("Chute libre \U0001F34E");
+    QTest::newRow("title outside the basic plane") << emoji;
 }
 
 void TestExerciseFileWriter::refusedDescriptions()
