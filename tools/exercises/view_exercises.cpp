@@ -62,12 +62,9 @@ void runThrow(const windowshot::Driver& driver)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <application directory> <pictures directory>\n", argv[0]);
-        return 2;
-    }
-    windowshot::Session session(QString::fromLocal8Bit(argv[1]));
-    const QDir out(QString::fromLocal8Bit(argv[2]));
+    const windowshot::Arguments given = windowshot::arguments(argc, argv, "pictures directory");
+    windowshot::Session session(given.application);
+    const QDir out(given.output);
     QDir().mkpath(out.path());
     FeuilleP window;
     const windowshot::Driver driver(window);

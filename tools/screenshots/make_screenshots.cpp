@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <cstdio>
 
 namespace {
 
@@ -34,12 +33,9 @@ void graphsWindow(windowshot::Session& session, const windowshot::Driver& user, 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <application directory> <screenshots directory>\n", argv[0]);
-        return 2;
-    }
-    windowshot::Session session(QString::fromLocal8Bit(argv[1]));
-    const QDir out(QString::fromLocal8Bit(argv[2]));
+    const windowshot::Arguments given = windowshot::arguments(argc, argv, "screenshots directory");
+    windowshot::Session session(given.application);
+    const QDir out(given.output);
     out.mkpath(QStringLiteral("."));
 
     FeuilleP window;
