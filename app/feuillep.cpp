@@ -2,6 +2,8 @@
 
 #include "app/feuillep.h"
 
+#include "scene/sceneview.h"
+
 #include "app/scenepicture.h"
 #include "app/welcometext.h"
 #include "config/dialogs/waitingnotice.h"
@@ -34,6 +36,7 @@
 
 FeuilleP::FeuilleP(QWidget* parent)
     : QWidget(parent)
+    , m_flight(&scene::pictureView())
 {
     m_ui.setupUi(this);
     for (int i = 0; i < scene::swatchCount; ++i)
@@ -67,10 +70,9 @@ void FeuilleP::Form_Load()
     m_markerFile.markRunning();
 
     loadPictureLists();
-    m_state.chrono.stop();
-    m_state.simTime = 0;
+    m_flight.reset();
     surface().clear();
-    m_state.imageTop = scene::groundImageTop;
+    m_scene.imageTop = scene::groundImageTop;
     placeProjectileImage();
 
     Form_Resize();
@@ -87,8 +89,8 @@ void FeuilleP::Form_Load()
     m_ui.Combo2->setCurrentIndex(sim::Ballon);
     Combo2_Click();
 
-    m_ui.Text1->setText(formatPattern(scene::xForImageLeft(m_state.imageLeft), QStringLiteral("###0.00")));
-    m_ui.Text2->setText(formatPattern(scene::yForImageTop(m_state.imageTop), QStringLiteral("###0.00")));
+    m_ui.Text1->setText(formatPattern(scene::xForImageLeft(m_scene.imageLeft), QStringLiteral("###0.00")));
+    m_ui.Text2->setText(formatPattern(scene::yForImageTop(m_scene.imageTop), QStringLiteral("###0.00")));
     voxvoy();
     m_ui.info->setText(QStringLiteral("Vous pouvez modifier les paramètres,\nouvrir une configuration ou un exercice"));
     m_ui.VScroll1->setValue(30);

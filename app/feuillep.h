@@ -20,7 +20,8 @@
 #include "graphs/livegraph.h"
 #include "scene/marks.h"
 #include "scene/projectiledrag.h"
-#include "sim/simstate.h"
+#include "scene/scenestate.h"
+#include "sim/flight.h"
 #include "ui/confimp.h"
 
 #include <QCursor>
@@ -54,7 +55,11 @@ public:
     // True when a missing place photograph ended the program at start-up.
     bool failedFatally() const { return m_fatal; }
 
-    const sim::SimulationState& state() const { return m_state; }
+    // The throw, its animation and its history.
+    const sim::Flight& flight() const { return m_flight; }
+    const sim::SimulationState& state() const { return m_flight.state(); }
+    // What the scene keeps of the flight, in pixels.
+    const scene::SceneState& sceneState() const { return m_scene; }
     const PictureSurface& sceneSurface() const;
     const std::vector<scene::Mark>& marks() const { return m_marks.all(); }
     bool timerRunning() const;
@@ -187,14 +192,18 @@ private:
     void fieldEntered();
     void fatalMissingPhotograph(const QString& path);
     float fieldNumber(const QLineEdit* field) const;
-    float x0() const;
-    float y0() const;
+    // The one road from the fields and lists to the model, taken when they
+    // have been validated.
+    void takeInitialConditions();
     // The projectile starts on the ground and is not thrown upwards: there is
     // no flight to animate or to graph.
     bool startsWithoutFlight() const;
+    // The actions as they follow a start at y0 (plusbouton).
+    void enableActions(bool grounded);
 
     // Animation (feuillep_animation.cpp).
     void startFlight();
+    void freeFlightTick(const sim::StepEvents& events);
     void endOfFlight();
     void leaveScene();
     void showReadouts(float date, double x, double y);
@@ -205,15 +214,13 @@ private:
     void setGraphButtonsEnabled(bool enabled);
 
     // Bounce (feuillep_bounce.cpp).
-    void rebond();
+    void rebond(const sim::StepEvents& events);
     void endOfBounce();
 
     // Scene (feuillep_scene.cpp).
     void lespoints();
 
     // Chronophotography (feuillep_chrono.cpp).
-    double chronoInterval() const;
-    bool takePhotoIfDue();
     bool photoInstant() const;
     void paintPhotograph();
     void photographWithVectors();
@@ -259,7 +266,10 @@ private:
     void endDrag();
 
     FeuillePUi m_ui;
-    sim::SimulationState m_state;
+    sim::Flight m_flight;
+    scene::SceneState m_scene;
+    // The chronophotography's interval (ms), as its field was last validated.
+    double m_chronoIntervalMs = 300;
     graphs::LiveGraph m_graph;
     scene::MarkList m_marks;
     // The swatches' colours as drawn, and as stored in a configuration.

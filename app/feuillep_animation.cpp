@@ -39,7 +39,7 @@ void FeuilleP::showReadouts(float date, double x, double y)
 
 void FeuilleP::placeProjectileImage()
 {
-    const QPoint at(qRound(m_state.imageLeft), qRound(m_state.imageTop));
+    const QPoint at(qRound(m_scene.imageLeft), qRound(m_scene.imageTop));
     m_ui.projectile->move(at);
     m_ui.ombre->move(at.x(), qRound(scene::groundImageTop));
 }
@@ -51,95 +51,76 @@ void FeuilleP::setProjectileImageVisible(bool visible)
 
 void FeuilleP::paintProjectile(float left, float top)
 {
-    surface().paintPicture(m_projectilePictures[size_t(m_state.projectileIndex)], left, top);
+    surface().paintPicture(m_projectilePictures[size_t(m_flight.conditions().projectileIndex)], left, top);
 }
 
 void FeuilleP::playImpactSound()
 {
-    if (!sim::isSilent(m_state.placeIndex))
+    if (!sim::isSilent(m_flight.conditions().placeIndex))
         SoundService::current().play();
 }
 
 void FeuilleP::Timer1_Timer()
 {
-    sim::SimulationState& s = m_state;
     const QScopedValueRollback ticking(m_ticking, true);
     setGraphButtonsEnabled(false);
 
-    if (s.simTime == 0) {
-        s.trajectoryStarted = true;
+    if (m_flight.atStart()) {
+        m_scene.trajectoryStarted = true;
         // The centre of the projectile at its initial position.
-        s.trajPrevX = scene::imageLeftFor(x0()) + scene::pictureHalf;
-        s.trajPrevY = scene::imageTopFor(y0()) + scene::pictureHalf;
+        m_scene.trajPrevX = scene::imageLeftFor(m_flight.conditions().x0) + scene::pictureHalf;
+        m_scene.trajPrevY = scene::imageTopFor(m_flight.conditions().y0) + scene::pictureHalf;
         repgraphe();
     }
 
-    s.timeStep = sim::tickStep(m_ui.speed->isChecked());
-    s.simTime = s.simTime + s.timeStep;
+    const bool slowMotion = m_ui.speed->isChecked();
+    const bool wasBouncing = m_flight.phase() != sim::BouncePhase::FreeFlight;
+    const sim::StepEvents events = m_flight.advance(sim::tickStep(slowMotion), slowMotion, m_chronoIntervalMs);
+    if (wasBouncing)
+        rebond(events);
+    else
+        freeFlightTick(events);
+    majaff();
+}
 
-    bool impactReached = false;
-    float contactTime = 0;
-    if (!sim::bounces(s.projectileIndex)
-        && sim::freeFlightY(s.gravityField, s.initialVelocityY, y0(), s.simTime) < 0) {
-        contactTime = sim::groundContactTime(s.gravityField, s.initialVelocityY, y0());
-        s.simTime = contactTime;
-        impactReached = true;
-    }
-
-    // A photograph due before the contact takes the date back to it: the
-    // projectile is then still in the air and this tick is not the landing.
-    if (takePhotoIfDue() && impactReached && s.simTime < contactTime)
-        impactReached = false;
-
-    if (s.bounceActive != sim::BouncePhase::FreeFlight) {
-        rebond();
-        return;
-    }
-
-    s.posX = sim::freeFlightX(s.initialVelocityX, x0(), s.simTime);
-    s.imageLeft = scene::imageLeftFor(s.posX);
-    s.posY = sim::freeFlightY(s.gravityField, s.initialVelocityY, y0(), s.simTime);
-    const double shownY = s.posY >= 0 ? s.posY : 0.0;
-    showReadouts(s.simTime, s.posX, shownY);
-    s.imageTop = float(scene::imageTopFor(s.posY));
-
-    if (s.imageTop > scene::groundImageTop || impactReached) {
-        s.imageTop = scene::groundImageTop;
+void FeuilleP::freeFlightTick(const sim::StepEvents& events)
+{
+    const sim::SimulationState& s = m_flight.state();
+    showReadouts(s.simTime, s.posX, s.posY >= 0 ? s.posY : 0.0);
+    m_scene.imageLeft = scene::imageLeftFor(s.posX);
+    m_scene.imageTop = events.groundContact ? scene::groundImageTop : float(scene::imageTopFor(s.posY));
+    if (events.groundContact) {
         playImpactSound();
-        if (sim::bounces(s.projectileIndex))
-            s.bounceActive = sim::BouncePhase::Touched;
-        else
+        if (events.landed)
             endOfFlight();
     }
     placeProjectileImage();
 
-    if (s.chrono.photoThisTick) {
-        paintProjectile(s.imageLeft, s.imageTop);
+    if (events.photograph) {
+        paintProjectile(m_scene.imageLeft, m_scene.imageTop);
         if (m_ui.Check1->isChecked())
             repere();
     }
 
-    if (m_ui.Check4->isChecked() && scene::leftTheScene(s.imageLeft, s.imageTop))
+    if (m_ui.Check4->isChecked() && events.leftTheScene)
         leaveScene();
-
-    majaff();
 }
 
 void FeuilleP::endOfFlight()
 {
-    m_state.simTime = 0;
+    m_flight.land();
     m_ui.Timer1->stop();
     m_ui.Check8->setChecked(false);
     setProjectileImageVisible(true);
     setGraphButtonsEnabled(true);
     surface().clear();
-    if (m_state.chrono.chronoActive) {
+    if (m_flight.chrono().chronoActive) {
         placeProjectileImage();
-        paintProjectile(m_state.imageLeft, m_state.imageTop);
+        paintProjectile(m_scene.imageLeft, m_scene.imageTop);
         if (m_ui.Check1->isChecked())
             repere();
     }
-    m_state.chrono.stop();
+    m_flight.chrono().stop();
     maj12();
 }
 
@@ -148,11 +129,11 @@ void FeuilleP::leaveScene()
     // Stop the clock itself: "Pause" would take one more step when the clock
     // is already stopped (a step by "Pause" past the edge), and that step would
     // leave the scene again, without end.
-    m_state.chrono.stop();
+    m_flight.chrono().stop();
     maj12();
     m_ui.Timer1->stop();
     command18_Click();
-    m_state.trajectoryStarted = false;
+    m_scene.trajectoryStarted = false;
     retico();
     setProjectileImageVisible(true);
     m_ui.Check8->setChecked(false);
@@ -163,17 +144,17 @@ void FeuilleP::leaveScene()
 // painted on the scene by majaff instead of standing as an image control.
 void FeuilleP::startFlight()
 {
-    if (y0() != 0.0f || fieldNumber(m_ui.Text3) != 0.0f) {
+    if (m_flight.conditions().y0 != 0.0f || m_flight.conditions().v0 != 0.0f) {
         m_ui.Timer1->start();
         setProjectileImageVisible(false);
-        m_state.sceneClean = false;
+        m_scene.sceneClean = false;
     }
 }
 
 void FeuilleP::command15_Click()
 {
     m_ui.Picture2->setFocus();
-    m_state.chrono.stop();
+    m_flight.chrono().stop();
     maj12();
     startFlight();
 }
@@ -181,7 +162,7 @@ void FeuilleP::command15_Click()
 void FeuilleP::command16_Click()
 {
     if (m_ui.Timer1->isActive()) {
-        m_state.chrono.stop();
+        m_flight.chrono().stop();
         maj12();
         m_ui.Timer1->stop();
     } else {
@@ -196,7 +177,7 @@ void FeuilleP::command16_Click()
 void FeuilleP::Image4_Click()
 {
     m_ui.Picture2->setFocus();
-    m_state.chrono.stop();
+    m_flight.chrono().stop();
     maj12();
     m_ui.Timer1->stop();
     setProjectileImageVisible(true);
@@ -206,20 +187,13 @@ void FeuilleP::Image4_Click()
 
 void FeuilleP::command18_Click()
 {
-    sim::SimulationState& s = m_state;
-    s.simTime = 0;
-    s.bounceActive = sim::BouncePhase::FreeFlight;
-    s.chrono.stop();
-
-    s.posX = x0();
-    s.imageLeft = scene::imageLeftFor(s.posX);
-    // The start is stored in single precision here.
-    const float startY = y0();
-    s.posY = startY;
-    s.imageTop = scene::imageTopFor(startY);
+    m_flight.reset();
+    const sim::InitialConditions& start = m_flight.conditions();
+    m_scene.imageLeft = scene::imageLeftFor(start.x0);
+    m_scene.imageTop = scene::imageTopFor(start.y0);
     placeProjectileImage();
 
-    showReadouts(0.0f, x0(), y0());
+    showReadouts(0.0f, start.x0, start.y0);
     maj12();
     plusbouton();
     retico();
@@ -229,32 +203,31 @@ void FeuilleP::command18_Click()
 
 void FeuilleP::majaff()
 {
-    sim::SimulationState& s = m_state;
     surface().clear();
     const int thickness = m_ui.Check10->isChecked() ? 2 : 1;
     surface().setLineWidth(thickness);
 
     if (m_ui.Check8->isChecked()) {
-        scene::tracetraj(surface(), s, m_swatches[scene::SwatchTrajectory]);
+        scene::tracetraj(surface(), m_flight.state(), m_scene, m_swatches[scene::SwatchTrajectory]);
         surface().bake();
     }
 
-    s.photoVectorMode = false;
+    m_scene.photoVectorMode = false;
     photographWithVectors();
     recordMarkIfDue();
 
-    paintProjectile(s.imageLeft, s.imageTop);
+    paintProjectile(m_scene.imageLeft, m_scene.imageTop);
     photographWithoutVectors();
 
     if (m_ui.Check1->isChecked())
         repere();
 
     surface().setLineWidth(thickness);
-    if (!s.photoVectorMode)
+    if (!m_scene.photoVectorMode)
         drawVectors();
 
     surface().setLineWidth(1);
-    s.sceneClean = false;
+    m_scene.sceneClean = false;
     if (!m_marks.empty())
         lespoints();
     tracegraphe();

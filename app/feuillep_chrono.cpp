@@ -17,16 +17,11 @@
 #include <QTimer>
 #include <QToolButton>
 
-double FeuilleP::chronoInterval() const
-{
-    return Val(m_ui.chrono->text());
-}
-
 void FeuilleP::command12_Click()
 {
     m_ui.Picture2->setFocus();
-    if (!m_state.chrono.chronoActive) {
-        const double interval = chronoInterval();
+    if (!m_flight.chrono().chronoActive) {
+        const double interval = m_chronoIntervalMs;
         if (2 * interval != m_ui.UpDown1->value() * 100 && m_ui.Check9->isChecked() && m_ui.Check6->isChecked())
             DialogService::current().inform(
                 this, DialogService::Icon::Information, QStringLiteral("Avertissement"),
@@ -35,18 +30,18 @@ void FeuilleP::command12_Click()
                                "Pour chaque photographie, la représentation sera calculée avec un intervalle\n"
                                "de temps de")
                     + formatSigned(qRound64(2 * interval)) + QStringLiteral(" ms."));
-        m_state.chrono.start(m_state.simTime);
+        m_flight.chrono().start(m_flight.simTime());
         if (!m_ui.Timer1->isActive())
             startFlight();
     } else {
-        m_state.chrono.stop();
+        m_flight.chrono().stop();
     }
     maj12();
 }
 
 void FeuilleP::maj12()
 {
-    const bool recording = m_state.chrono.chronoActive;
+    const bool recording = m_flight.chrono().chronoActive;
     m_ui.command12->setIcon(recording ? m_ui.Image6 : m_ui.Image5);
     const QString text = recording ? QStringLiteral("Arrêter la chronophotographie")
                                    : QStringLiteral("Activer la chronophotographie");
@@ -63,6 +58,7 @@ void FeuilleP::chrono_LostFocus()
         m_ui.chrono->setText(QStringLiteral("5000"));
     else
         m_ui.chrono->setText(formatGeneral(interval));
+    m_chronoIntervalMs = Val(m_ui.chrono->text());
 }
 
 void FeuilleP::Command13_Click()
@@ -71,21 +67,16 @@ void FeuilleP::Command13_Click()
     Combo1_Click();
 }
 
-bool FeuilleP::takePhotoIfDue()
-{
-    return m_state.chrono.takePhotoIfDue(m_state.simTime, chronoInterval());
-}
-
 // A photograph belongs to its tick only: a redraw before the next tick (a
 // colour or a scale changed while paused) must not take it again.
 bool FeuilleP::photoInstant() const
 {
-    return m_ticking && m_state.chrono.photoThisTick;
+    return m_ticking && m_flight.chrono().photoThisTick;
 }
 
 void FeuilleP::paintPhotograph()
 {
-    const sim::SimulationState& s = m_state;
+    const scene::SceneState& s = m_scene;
     if (m_ui.Check11->isChecked()) {
         paintProjectile(scene::yAxisImageLeft, s.imageTop);
         paintProjectile(s.imageLeft, scene::groundImageTop);
@@ -99,7 +90,7 @@ void FeuilleP::photographWithVectors()
         return;
     if (!m_ui.Check2->isChecked())
         paintPhotograph();
-    m_state.photoVectorMode = true;
+    m_scene.photoVectorMode = true;
     drawVectors();
     surface().bake();
 }
@@ -107,13 +98,13 @@ void FeuilleP::photographWithVectors()
 void FeuilleP::recordMarkIfDue()
 {
     if (m_ui.Check2->isChecked() && photoInstant())
-        m_marks.add(scene::markAt(m_state.posX, m_state.posY, m_swatches[scene::SwatchMarkProjection],
+        m_marks.add(scene::markAt(m_flight.state().posX, m_flight.state().posY, m_swatches[scene::SwatchMarkProjection],
                                         m_swatches[scene::SwatchMarkCross], m_ui.Check11->isChecked()));
 }
 
 void FeuilleP::photographWithoutVectors()
 {
-    if (m_state.photoVectorMode || !photoInstant() || m_ui.Check2->isChecked())
+    if (m_scene.photoVectorMode || !photoInstant() || m_ui.Check2->isChecked())
         return;
     paintPhotograph();
     surface().bake();

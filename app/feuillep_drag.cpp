@@ -116,7 +116,7 @@ void FeuilleP::projectile_MouseMove(Qt::MouseButtons button, QPointF at)
     if (button != Qt::LeftButton)
         return;
 
-    sim::SimulationState& s = m_state;
+    scene::SceneState& s = m_scene;
     m_ui.Timer1->stop();
     setProjectileImageVisible(true);
     setGraphButtonsEnabled(true);
@@ -124,10 +124,9 @@ void FeuilleP::projectile_MouseMove(Qt::MouseButtons button, QPointF at)
         retico();
     m_ui.Check1->setEnabled(true);
     // The run in progress is abandoned, recording included.
-    s.simTime = 0;
-    s.bounceActive = sim::BouncePhase::FreeFlight;
-    if (s.chrono.chronoActive) {
-        s.chrono.stop();
+    m_flight.abandon();
+    if (m_flight.chrono().chronoActive) {
+        m_flight.chrono().stop();
         maj12();
     }
 
@@ -144,7 +143,8 @@ void FeuilleP::projectile_MouseMove(Qt::MouseButtons button, QPointF at)
 
     m_ui.Text1->setText(formatPattern(scene::xForImageLeft(s.imageLeft), fieldPattern));
     m_ui.Text2->setText(formatPattern(scene::yForImageTop(s.imageTop), fieldPattern));
-    showReadouts(s.simTime, x0(), y0());
+    takeInitialConditions();
+    showReadouts(m_flight.simTime(), m_flight.conditions().x0, m_flight.conditions().y0);
     plusbouton();
 }
 
@@ -155,7 +155,7 @@ void FeuilleP::Picture2_MouseDown(Qt::MouseButtons button, QPointF at)
     if (button != Qt::LeftButton || !m_ui.projectile->isHidden())
         return;
     const float side = 2 * scene::pictureHalf;
-    const QRectF painted(m_state.imageLeft, m_state.imageTop, side, side);
+    const QRectF painted(m_scene.imageLeft, m_scene.imageTop, side, side);
     if (!painted.contains(at))
         return;
     m_paintedGrab = true;

@@ -13,12 +13,12 @@
 graphs::GraphInputs FeuilleP::graphInputs() const
 {
     graphs::GraphInputs in;
-    in.initialVelocityX = m_state.initialVelocityX;
-    in.initialVelocityY = m_state.initialVelocityY;
-    in.gravityField = m_state.gravityField;
-    in.projectileMass = m_state.projectileMass;
-    in.x0 = x0();
-    in.y0 = y0();
+    in.initialVelocityX = m_flight.initialVelocityX();
+    in.initialVelocityY = m_flight.initialVelocityY();
+    in.gravityField = m_flight.conditions().gravityField;
+    in.projectileMass = m_flight.conditions().projectileMass;
+    in.x0 = m_flight.conditions().x0;
+    in.y0 = m_flight.conditions().y0;
     for (size_t i = 0; i < m_ui.Check13.size(); ++i)
         in.checked[i] = m_ui.Check13[i]->isChecked();
     return in;
@@ -43,8 +43,9 @@ void FeuilleP::repgraphe()
 
 void FeuilleP::tracegraphe()
 {
-    const bool bouncing = m_state.bounceActive != sim::BouncePhase::FreeFlight;
-    if (!m_graph.tracegraphe(graphInputs(), m_state.simTime, m_state.timeStep, bouncing))
+    const sim::SimulationState& s = m_flight.state();
+    const bool bouncing = s.bounceActive != sim::BouncePhase::FreeFlight;
+    if (!m_graph.tracegraphe(graphInputs(), s.simTime, s.timeStep, bouncing))
         Command3_Click();
     m_ui.Frame1->update();
 }

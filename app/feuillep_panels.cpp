@@ -40,7 +40,7 @@ void FeuilleP::installPanelPainters()
                                  scene::vectorsPanelGeometry(scene::vectorScaleFor(m_ui.VScroll1->value()),
                                                              scene::vectorScaleFor(m_ui.VScroll4->value()),
                                                              scene::weightScaleFor(m_ui.VScroll3->value())),
-                                 m_state.projectileIndex == sim::Rocher);
+                                 m_flight.conditions().projectileIndex == sim::Rocher);
     });
     m_ui.Picture6->setPainter([this](QPainter& painter) {
         ChronoPanelGeometry geometry = ChronoPanelLayout::geometry();

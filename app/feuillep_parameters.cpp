@@ -33,24 +33,34 @@ float FeuilleP::fieldNumber(const QLineEdit* field) const
     return float(toNumber(field->text()).value_or(0.0));
 }
 
-float FeuilleP::x0() const { return fieldNumber(m_ui.Text1); }
-float FeuilleP::y0() const { return fieldNumber(m_ui.Text2); }
+void FeuilleP::takeInitialConditions()
+{
+    // The lists are empty for a moment at start-up: the throw keeps its own until they are filled.
+    const int place = m_ui.Combo1->currentIndex() >= 0 ? m_ui.Combo1->currentIndex() : m_flight.conditions().placeIndex;
+    const int projectile =
+        m_ui.Combo2->currentIndex() >= 0 ? m_ui.Combo2->currentIndex() : m_flight.conditions().projectileIndex;
+    m_flight.setConditions(sim::conditionsFor(place, projectile, fieldNumber(m_ui.Text1), fieldNumber(m_ui.Text2),
+                                              fieldNumber(m_ui.Text3), fieldNumber(m_ui.Text4)));
+}
 
+// The launch velocity follows v0 and alpha.
 void FeuilleP::voxvoy()
 {
-    const sim::VelocityComponents v = sim::voxvoy(fieldNumber(m_ui.Text3), fieldNumber(m_ui.Text4));
-    m_state.initialVelocityX = v.x;
-    m_state.initialVelocityY = v.y;
+    takeInitialConditions();
 }
 
 bool FeuilleP::startsWithoutFlight() const
 {
-    return y0() == 0.0f && m_state.initialVelocityY <= 0.0f;
+    return m_flight.conditions().y0 == 0.0f && m_flight.initialVelocityY() <= 0.0f;
 }
 
 void FeuilleP::plusbouton()
 {
-    const bool grounded = startsWithoutFlight();
+    enableActions(startsWithoutFlight());
+}
+
+void FeuilleP::enableActions(bool grounded)
+{
     const QList<QWidget*> actions{m_ui.command12, m_ui.Command14, m_ui.command15, m_ui.command16, m_ui.command18};
     for (QWidget* action : actions)
         action->setEnabled(!grounded);
@@ -78,8 +88,7 @@ void FeuilleP::Combo1_Click()
     m_marks.clear();
     retico();
 
-    m_state.placeIndex = index;
-    m_state.gravityField = sim::place(index).gravity;
+    takeInitialConditions();
     const QString path = applicationDirectory() + QString::fromUtf8(sim::place(index).photograph);
     const QImage photograph = QImageReader(path).read();
     if (photograph.isNull()) {
@@ -89,7 +98,7 @@ void FeuilleP::Combo1_Click()
     surface().setBackgroundPicture(photograph);
 
     m_ui.Timer1->stop();
-    m_state.trajectoryStarted = false;
+    m_scene.trajectoryStarted = false;
     setProjectileImageVisible(true);
     retico();
     if (m_ui.Check1->isChecked())
@@ -103,13 +112,11 @@ void FeuilleP::Combo2_Click()
     const int index = m_ui.Combo2->currentIndex();
     if (index < 0)
         return;
-    m_state.projectileIndex = index;
-    m_state.projectileMass = sim::projectile(index).mass;
+    takeInitialConditions();
     m_ui.Timer1->stop();
     retico();
     setProjectileImageVisible(true);
-    m_state.bounceActive = sim::BouncePhase::FreeFlight;
-    m_state.simTime = 0;
+    m_flight.abandon();
 
     m_ui.projectile->setPixmap(QPixmap::fromImage(m_projectilePictures[size_t(index)]));
     m_ui.ombre->setPixmap(QPixmap::fromImage(m_shadowPictures[size_t(index)]));
@@ -133,11 +140,12 @@ void FeuilleP::fieldEntered()
 void FeuilleP::Text1_LostFocus()
 {
     if (const auto x = toNumber(m_ui.Text1->text()))
-        m_state.imageLeft = scene::clampImageLeft(scene::imageLeftFor(float(*x)));
+        m_scene.imageLeft = scene::clampImageLeft(scene::imageLeftFor(float(*x)));
     else
-        m_state.imageLeft = scene::clampImageLeft(m_state.imageLeft);
+        m_scene.imageLeft = scene::clampImageLeft(m_scene.imageLeft);
     placeProjectileImage();
-    m_ui.Text1->setText(formatPattern(scene::xForImageLeft(m_state.imageLeft), fieldPattern));
+    m_ui.Text1->setText(formatPattern(scene::xForImageLeft(m_scene.imageLeft), fieldPattern));
+    takeInitialConditions();
     m_ui.Timer1->stop();
     setProjectileImageVisible(true);
     retico();
@@ -147,14 +155,15 @@ void FeuilleP::Text1_LostFocus()
 void FeuilleP::Text2_LostFocus()
 {
     if (const auto y = toNumber(m_ui.Text2->text()))
-        m_state.imageTop = scene::clampImageTop(scene::imageTopFor(float(*y)));
+        m_scene.imageTop = scene::clampImageTop(scene::imageTopFor(float(*y)));
     else
-        m_state.imageTop = scene::clampImageTop(m_state.imageTop);
+        m_scene.imageTop = scene::clampImageTop(m_scene.imageTop);
     placeProjectileImage();
-    m_ui.Text2->setText(formatPattern(scene::yForImageTop(m_state.imageTop), fieldPattern));
+    m_ui.Text2->setText(formatPattern(scene::yForImageTop(m_scene.imageTop), fieldPattern));
+    takeInitialConditions();
     m_ui.Timer1->stop();
     setProjectileImageVisible(true);
-    if (!m_state.sceneClean)
+    if (!m_scene.sceneClean)
         retico();
     command18_Click();
 }
@@ -168,7 +177,7 @@ void FeuilleP::launchFieldValidated(QLineEdit* field, float (*clamp)(float), boo
     voxvoy();
     m_ui.Timer1->stop();
     setProjectileImageVisible(true);
-    if (!clearOnlyIfDrawn || !m_state.sceneClean)
+    if (!clearOnlyIfDrawn || !m_scene.sceneClean)
         retico();
     command18_Click();
 }

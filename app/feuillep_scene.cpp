@@ -24,7 +24,7 @@ void FeuilleP::retico()
 {
     setGraphButtonsEnabled(true);
     surface().clear();
-    m_state.sceneClean = true;
+    m_scene.sceneClean = true;
     if (m_ui.Check1->isChecked())
         repere();
     if (!m_marks.empty())
@@ -40,7 +40,7 @@ void FeuilleP::Check1_Click()
 
 void FeuilleP::Check8_Click()
 {
-    m_state.trajectoryStarted = false;
+    m_scene.trajectoryStarted = false;
 }
 
 void FeuilleP::VScroll2_Change(int value)

@@ -21,9 +21,10 @@ void FeuilleP::drawVectors()
     settings.accelerationScale = scene::vectorScaleFor(m_ui.VScroll4->value());
     settings.weightScale = scene::weightScaleFor(m_ui.VScroll3->value());
     settings.intervalSpin = m_ui.UpDown1->value();
-    settings.chronoIntervalMs = chronoInterval();
+    settings.chronoIntervalMs = m_chronoIntervalMs;
+    settings.photograph = m_scene.photoVectorMode;
     settings.swatches = m_swatches;
-    scene::drawVectors(surface(), m_state, settings, m_ui.Check5->isChecked(), m_ui.Check14->isChecked(), m_ui.Check6->isChecked(),
+    scene::drawVectors(surface(), m_flight.state(), settings, m_ui.Check5->isChecked(), m_ui.Check14->isChecked(), m_ui.Check6->isChecked(),
                        m_ui.Check7->isChecked(), m_ui.Check12->isChecked());
 }
 

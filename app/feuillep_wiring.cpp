@@ -42,8 +42,11 @@ void FeuilleP::connectHandlers()
         handlers.enter = [this, validate] { (this->*validate)(); };
         handlers.focusOut = handlers.enter;
         handlers.focusIn = [this] { fieldEntered(); };
+        // The actions follow y0 as it is being typed, before it is validated.
         if (rejectionUpdates)
-            handlers.rejected = [this] { plusbouton(); };
+            handlers.rejected = [this] {
+                enableActions(fieldNumber(m_ui.Text2) == 0.0f && m_flight.initialVelocityY() <= 0.0f);
+            };
         m_fieldFilters.append(new KeyFilter(edit, QString::fromLatin1(allowed), handlers));
     };
     field(m_ui.Text1, ",-", &FeuilleP::Text1_LostFocus, false);

@@ -199,6 +199,7 @@ std::vector<Scenario> scenarios()
             w.Check13_Click(i);
         }
         w.ui().chrono->setText(QStringLiteral("40"));
+        w.chrono_LostFocus();
         openGraphTab(w);
         // "Afficher" puts the curves' choice away and shows the graph itself.
         w.ui().Command6->click();
@@ -209,6 +210,7 @@ std::vector<Scenario> scenarios()
         w.ui().Check2->setChecked(true);
         w.ui().Check11->setChecked(true);
         w.ui().chrono->setText(QStringLiteral("10"));
+        w.chrono_LostFocus();
     };
     return {
         {"1 frame + grid + trajectory", frame, false},

@@ -1,5 +1,7 @@
 #include "graphs/graphscale.h"
 
+#include "sim/motion.h"
+
 #include <cmath>
 
 namespace graphs {
@@ -46,16 +48,16 @@ double graphQuantity(GraphKind kind, const GraphInputs& in, double t)
     const double vx = in.initialVelocityX;
     const double g = in.gravityField;
     const double m = in.projectileMass;
-    const double vy = in.initialVelocityY - g * t;
-    const double y = -0.5 * g * t * t + double(in.initialVelocityY) * t + in.y0;
-    const double ec = 0.5 * m * (vx * vx + vy * vy);
-    const double ep = m * g * y;
+    const double vy = sim::freeFlightVy(g, double(in.initialVelocityY), t);
+    const double y = sim::freeFlightY(g, in.initialVelocityY, in.y0, t);
+    const double ec = sim::kineticEnergy(m, vx, vy);
+    const double ep = sim::potentialEnergy(m, g, y);
     switch (kind) {
-    case KindX: return vx * t + in.x0;
+    case KindX: return sim::freeFlightX(vx, in.x0, t);
     case KindY: return y;
     case KindVx: return vx;
     case KindVy: return vy;
-    case KindV: return std::sqrt(vx * vx + vy * vy);
+    case KindV: return sim::speed(vx, vy);
     case KindEc: return ec;
     case KindEp: return ep;
     case KindEm: return ec + ep;
@@ -65,9 +67,7 @@ double graphQuantity(GraphKind kind, const GraphInputs& in, double t)
 
 double flightDuration(const GraphInputs& in)
 {
-    const double vy = in.initialVelocityY;
-    const double g = in.gravityField;
-    return (vy + std::sqrt(vy * vy + 2 * g * in.y0)) / g;
+    return sim::groundContactTime(double(in.gravityField), double(in.initialVelocityY), in.y0);
 }
 
 bool anyChecked(const GraphInputs& in)

@@ -9,6 +9,8 @@ namespace sim { struct SimulationState; }
 
 namespace scene {
 
-void tracetraj(PictureSurface& surface, sim::SimulationState& state, QColor colour);
+struct SceneState;
+
+void tracetraj(PictureSurface& surface, const sim::SimulationState& state, SceneState& scene, QColor colour);
 
 } // namespace scene

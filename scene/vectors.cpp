@@ -79,7 +79,7 @@ std::optional<SceneVector> velocityChangeVector(const sim::SimulationState& stat
     // g · scale in single precision; the interval, a 32-bit count or the
     // typed chronophotography interval, carries the product on in double.
     const float gScale = state.gravityField * settings.velocityScale;
-    const double dy = state.photoVectorMode ? double(gScale * 2) * settings.chronoIntervalMs / 1000
+    const double dy = settings.photograph ? double(gScale * 2) * settings.chronoIntervalMs / 1000
                                             : double(gScale) * settings.intervalSpin / 10;
     const QPointF p = centreOfInertia(state);
     return SceneVector{p.x(), p.y(), 0, dy};
@@ -90,7 +90,7 @@ ConstructionPoints constructionGeometry(const sim::SimulationState& state, const
     if (atInitialPosition(state, settings))
         return {};
     // Half the interval: Dt / 2, or the chronophotography interval τ.
-    const double h = state.photoVectorMode ? settings.chronoIntervalMs / 1000 : settings.intervalSpin / 20.0;
+    const double h = settings.photograph ? settings.chronoIntervalMs / 1000 : settings.intervalSpin / 20.0;
     const int scale = settings.velocityScale;
 
     const sim::Velocity later = sim::velocityAt(state, float(state.simTime + h));

@@ -22,6 +22,9 @@ struct VectorSettings {
     int weightScale = 30;          // units per N (per 10 000 N for the rocher): weightScaleFor(VScroll3 value)
     int intervalSpin = 6;          // UpDown1 value: Dt = value / 10 s
     double chronoIntervalMs = 300; // the number typed in the chrono field
+    // The vectors are drawn for a chronophotograph: the variation is taken
+    // over twice its interval.
+    bool photograph = false;
     Swatches swatches = defaultSwatches();
 };
 

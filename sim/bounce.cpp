@@ -1,5 +1,7 @@
 #include "sim/bounce.h"
 
+#include "sim/motion.h"
+
 #include <cmath>
 
 namespace sim {
@@ -11,21 +13,19 @@ BounceState startBounce(float positionX, float positionY, float initialVelocityX
     b.bouncePositionX = positionX;
     b.bouncePositionY = positionY;
     b.bounceVelocityX = restitution * initialVelocityX;
-    b.bounceVelocityY = -(restitution * (initialVelocityY - g * simTime));
+    b.bounceVelocityY = -(restitution * freeFlightVy(g, initialVelocityY, simTime));
     b.bounceTime = simTime;
     return b;
 }
 
 float bounceX(const BounceState& b, float simTime)
 {
-    const float tau = simTime - b.bounceTime;
-    return tau * b.bounceVelocityX + b.bouncePositionX;
+    return freeFlightX(b.bounceVelocityX, b.bouncePositionX, simTime - b.bounceTime);
 }
 
 double bounceY(const BounceState& b, float g, float simTime)
 {
-    const float tau = simTime - b.bounceTime;
-    return (-0.5 * g) * std::pow(double(tau), 2.0) + double(tau) * b.bounceVelocityY + b.bouncePositionY;
+    return freeFlightY(g, b.bounceVelocityY, b.bouncePositionY, simTime - b.bounceTime);
 }
 
 bool bounceAgain(BounceState& b, float positionX, float positionY, float g, float simTime)
@@ -34,7 +34,7 @@ bool bounceAgain(BounceState& b, float positionX, float positionY, float g, floa
     b.bouncePositionX = positionX;
     b.bouncePositionY = positionY;
     b.bounceVelocityX = restitution * b.bounceVelocityX;
-    b.bounceVelocityY = -(restitution * (b.bounceVelocityY - g * tau));
+    b.bounceVelocityY = -(restitution * freeFlightVy(g, b.bounceVelocityY, tau));
     b.bounceTime = simTime;
     return std::fabs(b.bounceVelocityY) < bounceEndSpeed;
 }

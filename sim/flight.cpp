@@ -1,21 +1,209 @@
 #include "sim/flight.h"
 
-#include <cmath>
+#include "sim/catalogue.h"
+#include "sim/initialconditions.h"
+
+#include <algorithm>
 
 namespace sim {
 
-float freeFlightX(float vx, float x0, float t) { return vx * t + x0; }
-
-double freeFlightY(float g, float vy, float y0, float t)
+InitialConditions conditionsFor(int placeIndex, int projectileIndex, float x0, float y0, float v0, float alphaDegrees)
 {
-    const double t2 = std::pow(double(t), 2.0);
-    return (-0.5 * g) * t2 + double(vy) * t + y0;
+    InitialConditions c;
+    c.placeIndex = placeIndex;
+    c.projectileIndex = projectileIndex;
+    c.gravityField = place(placeIndex).gravity;
+    c.projectileMass = projectile(projectileIndex).mass;
+    c.x0 = x0;
+    c.y0 = y0;
+    c.v0 = v0;
+    c.alphaDegrees = alphaDegrees;
+    c.bounces = sim::bounces(projectileIndex);
+    return c;
 }
 
-float groundContactTime(float g, float vy, float y0)
+Energies energiesOf(const InitialConditions& conditions, const Sample& at)
 {
-    const float twoG = 2.0f * g;
-    return float((double(vy) + std::sqrt(std::pow(double(vy), 2.0) + double(twoG * y0))) / g);
+    const double kinetic = kineticEnergy(conditions.projectileMass, at.vx, at.vy);
+    const double potential = potentialEnergy(conditions.projectileMass, conditions.gravityField, at.y);
+    return {kinetic, potential, kinetic + potential};
+}
+
+Velocity velocityAt(const SimulationState& s, float date)
+{
+    if (s.bounceActive == BouncePhase::Bouncing)
+        return {s.bounce.bounceVelocityX, freeFlightVy(s.gravityField, s.bounce.bounceVelocityY, date - s.bounce.bounceTime)};
+    return {s.initialVelocityX, freeFlightVy(s.gravityField, s.initialVelocityY, date)};
+}
+
+Flight::Flight(const SceneView* view)
+    : m_view(view)
+{
+    setConditions(m_conditions);
+}
+
+void Flight::setConditions(const InitialConditions& conditions)
+{
+    m_conditions = conditions;
+    m_state.placeIndex = conditions.placeIndex;
+    m_state.projectileIndex = conditions.projectileIndex;
+    m_state.gravityField = conditions.gravityField;
+    m_state.projectileMass = conditions.projectileMass;
+    const VelocityComponents v = voxvoy(conditions.v0, conditions.alphaDegrees);
+    m_state.initialVelocityX = v.x;
+    m_state.initialVelocityY = v.y;
+}
+
+float Flight::x(float t) const { return freeFlightX(m_state.initialVelocityX, m_conditions.x0, t); }
+
+double Flight::y(float t) const
+{
+    return freeFlightY(m_state.gravityField, m_state.initialVelocityY, m_conditions.y0, t);
+}
+
+Velocity Flight::velocity(float t) const
+{
+    return {m_state.initialVelocityX, freeFlightVy(m_state.gravityField, m_state.initialVelocityY, t)};
+}
+
+float Flight::groundContactTime() const
+{
+    return float(sim::groundContactTime(m_state.gravityField, m_state.initialVelocityY, m_conditions.y0));
+}
+
+float Flight::range() const { return x(groundContactTime()) - m_conditions.x0; }
+
+float Flight::highestPointTime() const
+{
+    return sim::highestPointTime(m_state.gravityField, m_state.initialVelocityY);
+}
+
+double Flight::highestPointY() const { return y(highestPointTime()); }
+
+Velocity Flight::velocityAt(float date) const { return sim::velocityAt(m_state, date); }
+
+bool Flight::belowGround(double y) const { return m_view ? m_view->belowGround(y) : y < 0; }
+float Flight::pictureX(float x) const { return m_view ? m_view->pictureX(x) : x; }
+bool Flight::outside(float x, double y, bool sidewaysOnly) const
+{
+    return m_view && m_view->outside(x, y, sidewaysOnly);
+}
+
+Sample Flight::currentSample() const
+{
+    const Velocity v = velocityAt(m_state.simTime);
+    return {m_state.simTime, m_state.posX, m_state.posY, v.x, v.y};
+}
+
+StepEvents Flight::advance(float dt, bool slowMotion, double photoIntervalMs)
+{
+    SimulationState& s = m_state;
+    if (s.simTime == 0) {
+        clearHistory();
+        m_recorded = m_conditions;
+        m_samples.push_back({0, m_conditions.x0, m_conditions.y0, s.initialVelocityX, s.initialVelocityY});
+    }
+
+    s.timeStep = dt;
+    s.simTime = s.simTime + dt;
+
+    bool impactReached = false;
+    float contactTime = 0;
+    if (!m_conditions.bounces && y(s.simTime) < 0) {
+        contactTime = groundContactTime();
+        s.simTime = contactTime;
+        impactReached = true;
+    }
+
+    StepEvents events;
+    // A photograph due before the contact takes the date back to it: the
+    // projectile is then still in the air and this step is not the landing.
+    if (s.chrono.takePhotoIfDue(s.simTime, photoIntervalMs) && impactReached && s.simTime < contactTime)
+        impactReached = false;
+    events.photograph = s.chrono.photoThisTick;
+
+    if (s.bounceActive != BouncePhase::FreeFlight)
+        bounceStep(events, slowMotion);
+    else
+        freeFlightStep(events, impactReached);
+
+    m_samples.push_back(currentSample());
+    if (events.photograph)
+        m_photographs.push_back(m_samples.back());
+    return events;
+}
+
+void Flight::freeFlightStep(StepEvents& events, bool impactReached)
+{
+    SimulationState& s = m_state;
+    s.posX = x(s.simTime);
+    s.posY = y(s.simTime);
+    if (belowGround(s.posY) || impactReached) {
+        events.groundContact = true;
+        if (m_conditions.bounces)
+            s.bounceActive = BouncePhase::Touched;
+        else
+            events.landed = true;
+    }
+    events.leftTheScene = outside(s.posX, s.posY, false);
+}
+
+void Flight::bounceStep(StepEvents& events, bool slowMotion)
+{
+    SimulationState& s = m_state;
+    if (s.bounceActive == BouncePhase::Touched) {
+        // The ball leaves from where the previous step left its picture on the ground.
+        s.bounce = startBounce(pictureX(s.posX), 0.0f, s.initialVelocityX, s.initialVelocityY, s.gravityField,
+                               s.simTime);
+        s.bounceActive = BouncePhase::Bouncing;
+        s.simTime = s.simTime + firstBounceExtraStep(slowMotion);
+    }
+
+    s.posX = bounceX(s.bounce, s.simTime);
+    s.posY = bounceY(s.bounce, s.gravityField, s.simTime);
+    const bool contact = belowGround(s.posY);
+    // Unlike free flight, the stored ordinate never stays below the ground.
+    if (s.posY < 0)
+        s.posY = 0;
+    if (contact) {
+        events.groundContact = true;
+        events.bounced = true;
+        events.bouncesDiedOut = bounceAgain(s.bounce, pictureX(s.posX), 0.0f, s.gravityField, s.simTime);
+        events.bounceSpeed = s.bounce.bounceVelocityY;
+        s.bounceActive = BouncePhase::Bouncing;
+    }
+    // While bouncing, leaving through the top is not tested.
+    events.leftTheScene = outside(s.posX, s.posY, true);
+}
+
+void Flight::reset()
+{
+    m_state.simTime = 0;
+    m_state.bounceActive = BouncePhase::FreeFlight;
+    m_state.chrono.stop();
+    m_state.posX = m_conditions.x0;
+    m_state.posY = m_conditions.y0;
+}
+
+void Flight::abandon()
+{
+    m_state.simTime = 0;
+    m_state.bounceActive = BouncePhase::FreeFlight;
+}
+
+void Flight::land() { m_state.simTime = 0; }
+
+void Flight::endBounce()
+{
+    m_state.chrono.stop();
+    m_state.bounceActive = BouncePhase::FreeFlight;
+    m_state.simTime = 0;
+}
+
+void Flight::clearHistory()
+{
+    m_samples.clear();
+    m_photographs.clear();
 }
 
 } // namespace sim

@@ -1,6 +1,6 @@
 #pragma once
-// The one state of a throw, owned by the main window and handed by
-// reference to whoever draws or advances it.
+// The state of a throw between two steps, kept by its Flight: the derived
+// quantities of the situation and where the animation stands.
 
 #include "sim/bounce.h"
 #include "sim/chronophotography.h"
@@ -24,33 +24,17 @@ struct SimulationState {
     BouncePhase bounceActive = BouncePhase::FreeFlight;
     BounceState bounce;
 
-    // The projectile picture's top-left corner on the scene, in pixels.
-    float imageLeft = 14;
-    float imageTop = 420;
-
-    // The trajectory's previous point, in scene pixels.
-    bool trajectoryStarted = false;
-    float trajPrevX = 0;
-    float trajPrevY = 0;
-    bool sceneClean = true;
-
     Chronophotography chrono;
-    // The vectors of this tick are drawn for a photograph.
-    bool photoVectorMode = false;
 };
 
-// The velocity of the centre of inertia at date s, in the phase in force:
-// free flight, or the parabola after the last bounce.
+// A velocity in m·s-1.
 struct Velocity {
     float x;
     float y;
 };
 
-inline Velocity velocityAt(const SimulationState& s, float date)
-{
-    if (s.bounceActive == BouncePhase::Bouncing)
-        return {s.bounce.bounceVelocityX, s.bounce.bounceVelocityY - s.gravityField * (date - s.bounce.bounceTime)};
-    return {s.initialVelocityX, s.initialVelocityY - s.gravityField * date};
-}
+// The velocity of the centre of inertia at a date, in the phase in force:
+// free flight, or the parabola after the last bounce.
+Velocity velocityAt(const SimulationState& s, float date);
 
 } // namespace sim

@@ -81,7 +81,7 @@ void TestAnimation::initTestCase()
         WindowFixture::enter(w.ui().Text4, QStringLiteral("5"));
         w.command16_Click();
         stopped = !w.timerRunning() && f.sound.beeps() == 1 && w.state().simTime == 0.0f
-            && w.state().imageLeft == 374.0f;
+            && w.sceneState().imageLeft == 374.0f;
     }
     std::_Exit(stopped ? 0 : 1);
 }
@@ -159,7 +159,7 @@ void TestAnimation::landing()
     QVERIFY(!w.timerRunning());
     QCOMPARE(w.ui().Label3->text(), date);
     QCOMPARE(w.ui().Label1->text(), coordinates);
-    QCOMPARE(w.state().imageTop, 420.0f);
+    QCOMPARE(w.sceneState().imageTop, 420.0f);
     QCOMPARE(w.ui().projectile->y(), 420);
     QCOMPARE(w.state().simTime, 0.0f);
     QVERIFY(!w.ui().Check8->isChecked());
@@ -266,7 +266,7 @@ void TestAnimation::missingProjectilePicture()
     w.command15_Click();
     for (int i = 0; i < 10; ++i)
         w.Timer1_Timer();
-    const QPoint centre(qRound(w.state().imageLeft) + 16, qRound(w.state().imageTop) + 16);
+    const QPoint centre(qRound(w.sceneState().imageLeft) + 16, qRound(w.sceneState().imageTop) + 16);
     QCOMPARE(w.sceneSurface().canvas().pixelColor(centre), QColor(96, 96, 96));
 }
 
@@ -281,8 +281,8 @@ void TestAnimation::stopGoesBackToTheStart()
     w.Image4_Click();
     QVERIFY(!w.timerRunning());
     QCOMPARE(w.state().simTime, 0.0f);
-    QCOMPARE(w.state().imageLeft, 86.0f);
-    QCOMPARE(w.state().imageTop, 420.0f);
+    QCOMPARE(w.sceneState().imageLeft, 86.0f);
+    QCOMPARE(w.sceneState().imageTop, 420.0f);
     QVERIFY(!w.ui().projectile->isHidden());
     QCOMPARE(w.ui().Label3->text(), dateText("0,00"));
     QCOMPARE(w.ui().Label1->text(), QStringLiteral("Coordonnées : x = 2,00 m ; y = 0,00 m. "));
@@ -297,12 +297,12 @@ void TestAnimation::resetDuringAFlight()
     w.command15_Click();
     for (int i = 0; i < 10; ++i)
         w.Timer1_Timer();
-    QVERIFY(w.state().imageTop < 420.0f);
+    QVERIFY(w.sceneState().imageTop < 420.0f);
 
     w.command18_Click();
     QVERIFY(w.timerRunning());
     QCOMPARE(w.state().simTime, 0.0f);
-    QCOMPARE(w.state().imageTop, 420.0f);
+    QCOMPARE(w.sceneState().imageTop, 420.0f);
     QCOMPARE(w.ui().Label3->text(), dateText("0,00"));
 
     w.Timer1_Timer();
@@ -339,20 +339,20 @@ void TestAnimation::leavingTheScene()
         QVERIFY(!w.timerRunning());
         QCOMPARE(f.sound.beeps(), 1);
         QCOMPARE(w.state().simTime, 0.0f);
-        QCOMPARE(w.state().imageLeft, 374.0f);
-        QCOMPARE(w.state().imageTop, 420.0f);
+        QCOMPARE(w.sceneState().imageLeft, 374.0f);
+        QCOMPARE(w.sceneState().imageTop, 420.0f);
         QCOMPARE(w.ui().Label3->text(), dateText("0,00"));
         QVERIFY(!w.ui().projectile->isHidden());
         QVERIFY(!w.ui().Check8->isChecked());
-        QVERIFY(!w.state().trajectoryStarted);
+        QVERIFY(!w.sceneState().trajectoryStarted);
         return;
     }
     QVERIFY(w.timerRunning());
-    QVERIFY(w.state().imageLeft > 400.0f);
+    QVERIFY(w.sceneState().imageLeft > 400.0f);
     runToTheEnd(w);
     QCOMPARE(f.sound.beeps(), 0);
     QCOMPARE(w.ui().Label3->text(), dateText("0,36"));
-    QVERIFY(w.state().imageLeft > 600.0f);
+    QVERIFY(w.sceneState().imageLeft > 600.0f);
 }
 
 void TestAnimation::shownOrdinateNeverNegative_data()
@@ -388,7 +388,7 @@ void TestAnimation::shownOrdinateNeverNegative()
         crossedBelow = crossedBelow || w.state().posY < 0;
         const QString y = testing::shownOrdinate(w.ui().Label1);
         QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.ui().Label1->text()));
-        QVERIFY(w.state().imageTop <= 420.0f);
+        QVERIFY(w.sceneState().imageTop <= 420.0f);
         QVERIFY(w.ui().projectile->y() <= 420);
     }
     QVERIFY(!w.timerRunning());

@@ -71,7 +71,7 @@ void TestBounce::firstContactStartsTheBounce()
     const float contactDate = w.state().simTime;
     QCOMPARE(w.state().bounceActive, sim::BouncePhase::Touched);
     QVERIFY2(contactDate > 2.9827f && contactDate < 2.9829f + tickStep, qPrintable(QString::number(contactDate)));
-    QCOMPARE(w.state().imageTop, 420.0f);
+    QCOMPARE(w.sceneState().imageTop, 420.0f);
     QCOMPARE(f.sound.played().size(), size_t(1));
     QVERIFY(w.timerRunning());
 
@@ -83,7 +83,7 @@ void TestBounce::firstContactStartsTheBounce()
     QCOMPARE(w.ui().Label3->text(), QStringLiteral(" Date: t = %1 s.")
                                    .arg(QString::number(w.state().simTime, 'f', 2).replace(QLatin1Char('.'),
                                                                                           QLatin1Char(','))));
-    QVERIFY(w.state().imageTop < 420.0f);
+    QVERIFY(w.sceneState().imageTop < 420.0f);
 }
 
 void TestBounce::eachContactSounds_data()
@@ -110,7 +110,7 @@ void TestBounce::eachContactSounds()
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         const size_t playedBefore = f.sound.played().size();
         w.Timer1_Timer();
-        const bool contact = w.state().imageTop == 420.0f;
+        const bool contact = w.sceneState().imageTop == 420.0f;
         contacts += contact ? 1 : 0;
         const bool played = f.sound.played().size() > playedBefore;
         QVERIFY2(played == (audible && contact), qPrintable(QStringLiteral("tick %1").arg(i)));
@@ -143,7 +143,7 @@ void TestBounce::neverBelowTheGround()
         bounced = bounced || w.state().bounceActive == sim::BouncePhase::Bouncing;
         const QString y = testing::shownOrdinate(w.ui().Label1);
         QVERIFY2(!y.isEmpty() && !y.startsWith(QLatin1Char('-')), qPrintable(w.ui().Label1->text()));
-        QVERIFY2(w.state().imageTop <= 420.0f, qPrintable(QString::number(w.state().imageTop)));
+        QVERIFY2(w.sceneState().imageTop <= 420.0f, qPrintable(QString::number(w.sceneState().imageTop)));
         QVERIFY(w.ui().projectile->y() <= 420);
     }
     QVERIFY(bounced);
@@ -164,7 +164,7 @@ void TestBounce::arcsShrinkUntilRest()
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         w.Timer1_Timer();
         const sim::SimulationState& s = w.state();
-        if (s.imageTop == 420.0f) {
+        if (w.sceneState().imageTop == 420.0f) {
             if (arcs.size() > 1)
                 upwardSpeeds.push_back(s.bounce.bounceVelocityY);
             arcs.push_back(Arc{0, s.bounce.bounceVelocityX});
@@ -222,7 +222,7 @@ void TestBounce::leavingTheSceneWhileBouncing()
     float lastLeft = 0;
     sim::BouncePhase lastBounceActive = sim::BouncePhase::FreeFlight;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
-        lastLeft = w.state().imageLeft;
+        lastLeft = w.sceneState().imageLeft;
         lastBounceActive = w.state().bounceActive;
         QCOMPARE(f.sound.beeps(), 0);
         w.Timer1_Timer();
@@ -240,11 +240,11 @@ void TestBounce::leavingTheSceneWhileBouncing()
     const sim::SimulationState& s = w.state();
     QCOMPARE(s.simTime, 0.0f);
     QCOMPARE(s.bounceActive, sim::BouncePhase::FreeFlight);
-    QCOMPARE(s.imageLeft, 14.0f);
-    QCOMPARE(s.imageTop, 420.0f);
+    QCOMPARE(w.sceneState().imageLeft, 14.0f);
+    QCOMPARE(w.sceneState().imageTop, 420.0f);
     QVERIFY(!w.ui().projectile->isHidden());
     QVERIFY(!w.ui().Check8->isChecked());
-    QVERIFY(!s.trajectoryStarted);
+    QVERIFY(!w.sceneState().trajectoryStarted);
 }
 
 TAVREL_TEST_MAIN(TestBounce)

@@ -57,7 +57,7 @@ bool pictureShowsAt(const QImage& scene, QPoint at)
 
 QPoint imageCorner(FeuilleP& w)
 {
-    return {qRound(w.state().imageLeft), qRound(w.state().imageTop)};
+    return {qRound(w.sceneState().imageLeft), qRound(w.sceneState().imageTop)};
 }
 
 // The scene with the frame switched off, to compare photographs with.
@@ -221,7 +221,7 @@ void TestChrono::photographBeforeTheGroundIsNotTheLanding()
     QCOMPARE(w.ui().Label3->text(), QStringLiteral(" Date: t = 2,98 s."));
     QVERIFY(w.ui().Label1->text().endsWith(QStringLiteral(" m ; y = 0,00 m. ")));
     QVERIFY(qAbs(w.state().posY) < 1e-3);
-    QCOMPARE(w.state().imageTop, 420.0f);
+    QCOMPARE(w.sceneState().imageTop, 420.0f);
 }
 
 void TestChrono::buttonShowsTheRecording()

@@ -169,8 +169,8 @@ void TestDrag::limits()
     mouse.move(grab + QPointF(by.x() / 2, by.y() / 2));
     mouse.move(grab + by);
     QCOMPARE(cornerOf(w.ui().projectile), corner);
-    QCOMPARE(w.state().imageLeft, float(corner.x()));
-    QCOMPARE(w.state().imageTop, float(corner.y()));
+    QCOMPARE(w.sceneState().imageLeft, float(corner.x()));
+    QCOMPARE(w.sceneState().imageTop, float(corner.y()));
     QCOMPARE(w.ui().Text1->text(), x0);
     QCOMPARE(w.ui().Text2->text(), y0);
     QCOMPARE(w.ui().Label1->text(), QStringLiteral("Coordonnées : x = ") + x0 + QStringLiteral(" m ; y = ") + y0
@@ -321,7 +321,7 @@ void TestDrag::catchingAFlight()
     QVERIFY(w.state().simTime > 0);
     QCOMPARE(w.ui().Picture2->cursor().shape(), Qt::ArrowCursor);
 
-    const QPointF painted(w.state().imageLeft, w.state().imageTop);
+    const QPointF painted(w.sceneState().imageLeft, w.sceneState().imageTop);
     const QString x0 = formatPattern(scene::xForImageLeft(painted.x()), QStringLiteral("###0.00"));
     mouse.press(painted + QPointF(16, 16));
     QVERIFY(!w.timerRunning());
@@ -330,13 +330,13 @@ void TestDrag::catchingAFlight()
     QCOMPARE(w.state().bounceActive, sim::BouncePhase::FreeFlight);
     QCOMPARE(dateReadout(w), QStringLiteral(" Date: t = 0,00 s."));
     QCOMPARE(w.ui().Text1->text(), x0);
-    QVERIFY(w.state().sceneClean);
+    QVERIFY(w.sceneState().sceneClean);
     QCOMPARE(w.ui().Picture2->cursor().shape(), Qt::ClosedHandCursor);
 
     // The scene receives the moves of this drag.
     mouse.move(painted + QPointF(16 + 36, 16 - 36));
-    QCOMPARE(w.state().imageLeft, float(painted.x() + 36));
-    QCOMPARE(w.state().imageTop, float(painted.y() - 36));
+    QCOMPARE(w.sceneState().imageLeft, float(painted.x() + 36));
+    QCOMPARE(w.sceneState().imageTop, float(painted.y() - 36));
     QCOMPARE(cornerOf(w.ui().projectile), QPointF(qRound(painted.x() + 36), qRound(painted.y() - 36)));
     mouse.release(painted + QPointF(16 + 36, 16 - 36));
     QCOMPARE(w.ui().Picture2->cursor().shape(), Qt::CrossCursor);
@@ -359,7 +359,7 @@ void TestDrag::pressBesideAFlyingProjectile()
     w.command15_Click();
     for (int i = 0; i < 10; ++i)
         w.Timer1_Timer();
-    const QPointF painted(w.state().imageLeft, w.state().imageTop);
+    const QPointF painted(w.sceneState().imageLeft, w.sceneState().imageTop);
     const float date = w.state().simTime;
 
     for (const QPointF& beside : {QPointF(-1, 16), QPointF(33, 16), QPointF(16, -1), QPointF(16, 33)}) {
@@ -388,7 +388,7 @@ void TestDrag::catchingEndsTheRecording()
     QVERIFY(w.state().chrono.chronoActive);
     for (int i = 0; i < 10; ++i)
         w.Timer1_Timer();
-    mouse.press(QPointF(w.state().imageLeft + 16, w.state().imageTop + 16));
+    mouse.press(QPointF(w.sceneState().imageLeft + 16, w.sceneState().imageTop + 16));
     QVERIFY(!w.state().chrono.chronoActive);
     QCOMPARE(w.ui().command12->toolTip(), QStringLiteral("Chronophotographie"));
     QCOMPARE(w.ui().Label5->text(), QStringLiteral("Activer la chronophotographie"));

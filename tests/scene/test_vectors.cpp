@@ -31,9 +31,10 @@ sim::SimulationState flying(float vx = 2, float vy0 = 8)
     return s;
 }
 
-VectorSettings running(int velocityScale = 20, int intervalSpin = 6)
+VectorSettings running(int velocityScale = 20, int intervalSpin = 6, bool photograph = false)
 {
     VectorSettings settings;
+    settings.photograph = photograph;
     settings.timerRunning = true;
     settings.velocityScale = velocityScale;
     settings.intervalSpin = intervalSpin;
@@ -94,9 +95,7 @@ void TestVectors::vectors_data()
                                           << QPointF(0, g * 20 * 0.6);
     QTest::addRow("variation, spin at 7") << Vector(velocityChangeVector) << flying() << running(20, 7) << true << p
                                           << QPointF(0, g * 20 * 0.7);
-    sim::SimulationState photo = flying();
-    photo.photoVectorMode = true;
-    QTest::addRow("variation, photographs 300 ms apart") << Vector(velocityChangeVector) << photo << running(20, 7)
+    QTest::addRow("variation, photographs 300 ms apart") << Vector(velocityChangeVector) << flying() << running(20, 7, true)
                                                          << true << p << QPointF(0, g * 20 * 0.6);
 
     // 30 · 0.33 · 9.8 = 97.02 N·units.
@@ -206,8 +205,7 @@ void TestVectors::constructionClosesOnVariation()
 
     sim::SimulationState s = flying(drawn ? 2 : 0, vy0);
     s.simTime = simTime;
-    s.photoVectorMode = photo;
-    const ConstructionPoints points = constructionGeometry(s, running());
+    const ConstructionPoints points = constructionGeometry(s, running(20, 6, photo));
     QCOMPARE(points.after.has_value(), drawn);
     if (!drawn) {
         QVERIFY(!points.before);
