@@ -98,7 +98,10 @@ Sample Flight::currentSample() const
 StepEvents Flight::advance(float dt, bool slowMotion, double photoIntervalMs)
 {
     SimulationState& s = m_state;
-    if (s.simTime == 0) {
+    // A photograph at the start takes the date back to 0 without starting
+    // the flight again.
+    if (!m_flying) {
+        m_flying = true;
         clearHistory();
         m_recorded = m_conditions;
         m_samples.push_back({0, m_conditions.x0, m_conditions.y0, s.initialVelocityX, s.initialVelocityY});
@@ -178,6 +181,7 @@ void Flight::bounceStep(StepEvents& events, bool slowMotion)
 
 void Flight::reset()
 {
+    m_flying = false;
     m_state.simTime = 0;
     m_state.bounceActive = BouncePhase::FreeFlight;
     m_state.chrono.stop();
@@ -187,14 +191,20 @@ void Flight::reset()
 
 void Flight::abandon()
 {
+    m_flying = false;
     m_state.simTime = 0;
     m_state.bounceActive = BouncePhase::FreeFlight;
 }
 
-void Flight::land() { m_state.simTime = 0; }
+void Flight::land()
+{
+    m_flying = false;
+    m_state.simTime = 0;
+}
 
 void Flight::endBounce()
 {
+    m_flying = false;
     m_state.chrono.stop();
     m_state.bounceActive = BouncePhase::FreeFlight;
     m_state.simTime = 0;

@@ -139,6 +139,8 @@ private:
     const SceneView* m_view;
     InitialConditions m_conditions;
     SimulationState m_state;
+    // Between the first step from the start and the end of the flight.
+    bool m_flying = false;
     InitialConditions m_recorded;
     std::vector<Sample> m_samples;
     std::vector<Sample> m_photographs;
