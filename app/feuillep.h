@@ -255,6 +255,14 @@ private:
     // Clipboard (feuillep_copy.cpp).
     void putOnClipboard(const QImage& picture);
 
+    // The flight's measures (feuillep_measures.cpp): the scene's menu, the
+    // CSV export and its Python program, the copy; says so when no flight
+    // is recorded.
+    bool measuresRecorded();
+    void exportMeasures_Click();
+    void copyMeasures_Click();
+    void showSceneMenu(QPoint at);
+
     // Writes "NON" when the window goes, whatever way it goes.
     MarkerFile m_markerFile;
 

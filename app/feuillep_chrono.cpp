@@ -64,6 +64,7 @@ void FeuilleP::chrono_LostFocus()
 void FeuilleP::Command13_Click()
 {
     m_marks.clear();
+    m_flight.clearHistory();
     Combo1_Click();
 }
 

@@ -85,6 +85,11 @@ void FeuilleP::connectHandlers()
     connect(m_ui.copigraph, &QAction::triggered, this, &FeuilleP::copigraph_Click);
     connect(m_ui.Command4, &QPushButton::clicked, this,
             [this] { m_ui.menucopie->popup(m_ui.Command4->mapToGlobal(QPoint(0, m_ui.Command4->height()))); });
+    connect(m_ui.exportMeasures, &QAction::triggered, this, &FeuilleP::exportMeasures_Click);
+    connect(m_ui.copyMeasures, &QAction::triggered, this, &FeuilleP::copyMeasures_Click);
+    // The right button and the menu key open the scene's menu.
+    m_ui.Picture2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_ui.Picture2, &QWidget::customContextMenuRequested, this, &FeuilleP::showSceneMenu);
     connect(m_ui.Command10, &QPushButton::clicked, this, &FeuilleP::Command10_Click);
     connect(m_ui.Command7, &QPushButton::clicked, this, &FeuilleP::Command7_Click);
     new HelpKey(this, [this] { Command7_Click(); });

@@ -130,6 +130,19 @@ void FeuillePUi::createCopyMenu(QWidget* window)
     copim->setObjectName(QStringLiteral("copim"));
     copigraph = menucopie->addAction(QStringLiteral("Copier le graphe"));
     copigraph->setObjectName(QStringLiteral("copigraph"));
+
+    sceneMenu = new QMenu(window);
+    sceneMenu->setObjectName(QStringLiteral("sceneMenu"));
+    sceneMenu->addAction(copim);
+    sceneMenu->addAction(copigraph);
+    sceneMenu->addSeparator();
+    exportMeasures = sceneMenu->addAction(QStringLiteral("Exporter les mesures (CSV)…"));
+    exportMeasures->setObjectName(QStringLiteral("exportMeasures"));
+    copyMeasures = sceneMenu->addAction(QStringLiteral("Copier les mesures"));
+    copyMeasures->setObjectName(QStringLiteral("copyMeasures"));
+    exportPython = sceneMenu->addAction(QStringLiteral("Exporter aussi un programme Python"));
+    exportPython->setObjectName(QStringLiteral("exportPython"));
+    exportPython->setCheckable(true);
 }
 
 void FeuillePUi::createToolButtons(QWidget* window)

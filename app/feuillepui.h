@@ -46,6 +46,11 @@ struct FeuillePUi {
     QMenu* menucopie = nullptr;
     QAction* copim = nullptr;          // "Copier l'animation"
     QAction* copigraph = nullptr;      // "Copier le graphe"
+    // The scene's right-click menu: the two copies, then the flight's measures.
+    QMenu* sceneMenu = nullptr;
+    QAction* exportMeasures = nullptr; // "Exporter les mesures (CSV)…"
+    QAction* copyMeasures = nullptr;   // "Copier les mesures"
+    QAction* exportPython = nullptr;   // "Exporter aussi un programme Python", a choice kept until the program ends
 
     // The scene.
     QWidget* Frame3 = nullptr;         // the viewport: 409 x 457 of the 800 rows

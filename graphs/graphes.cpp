@@ -1,5 +1,7 @@
 #include "graphs/graphes.h"
 
+#include "ui/filetowrite.h"
+
 #include "graphs/choicepanel.h"
 #include "graphs/enlargedpainting.h"
 #include "graphs/graphicons.h"
@@ -412,31 +414,17 @@ void Graphes::enregistrerTableau_Click()
 {
     if (m_graph.rowCount() == 0)
         return;
-    DialogService& dialogs = DialogService::current();
     const QString title = QStringLiteral("Enregistrer le tableau");
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    QString start = QDir(folder).filePath(suggestedTableName(checkedGroup(m_graph.inputs.checked)));
-    for (;;) {
-        const std::optional<QString> chosen = dialogs.chooseFile(
-            this, {QStringLiteral("enregistrerTableau"), title, start, QStringLiteral("Tableau de valeurs (*.csv)"), true});
-        if (!chosen)
-            return;
-        const QString path = QFileInfo(*chosen).suffix().isEmpty() ? *chosen + QStringLiteral(".csv") : *chosen;
-        start = path;
-        if (QFileInfo::exists(path)
-            && !dialogs.askOkCancel(this, title,
-                                    QStringLiteral("Le fichier « %1 » existe déjà.\nVoulez-vous le remplacer ?")
-                                        .arg(QFileInfo(path).fileName())))
-            continue;
-        const QString failure = saveTableCsv(m_graph, path);
-        if (!failure.isEmpty())
-            dialogs.inform(this, DialogService::Icon::Critical, title,
-                           QStringLiteral("Le tableau n'a pas pu être enregistré dans le fichier\n%1\n\n%2")
-                               .arg(QDir::toNativeSeparators(path), failure));
+    const std::optional<QString> path = chooseFileToWrite(
+        this, {QStringLiteral("enregistrerTableau"), title, suggestedTableName(checkedGroup(m_graph.inputs.checked)),
+               QStringLiteral("Tableau de valeurs (*.csv)"), QStringLiteral("csv")});
+    if (!path)
         return;
-    }
+    const QString failure = saveTableCsv(m_graph, *path);
+    if (!failure.isEmpty())
+        DialogService::current().inform(this, DialogService::Icon::Critical, title,
+                                        QStringLiteral("Le tableau n'a pas pu être enregistré dans le fichier\n%1\n\n%2")
+                                            .arg(QDir::toNativeSeparators(*path), failure));
 }
 
 bool Graphes::eventFilter(QObject* watched, QEvent* event)

@@ -105,6 +105,7 @@ StepEvents Flight::advance(float dt, bool slowMotion, double photoIntervalMs)
         clearHistory();
         m_recorded = m_conditions;
         m_samples.push_back({0, m_conditions.x0, m_conditions.y0, s.initialVelocityX, s.initialVelocityY});
+        m_arcs.push_back({0, m_conditions.x0, m_conditions.y0, s.initialVelocityX, s.initialVelocityY});
     }
 
     s.timeStep = dt;
@@ -160,6 +161,7 @@ void Flight::bounceStep(StepEvents& events, bool slowMotion)
                                s.simTime);
         s.bounceActive = BouncePhase::Bouncing;
         s.simTime = s.simTime + firstBounceExtraStep(slowMotion);
+        recordArc();
     }
 
     s.posX = bounceX(s.bounce, s.simTime);
@@ -174,6 +176,7 @@ void Flight::bounceStep(StepEvents& events, bool slowMotion)
         events.bouncesDiedOut = bounceAgain(s.bounce, pictureX(s.posX), 0.0f, s.gravityField, s.simTime);
         events.bounceSpeed = s.bounce.bounceVelocityY;
         s.bounceActive = BouncePhase::Bouncing;
+        recordArc();
     }
     // While bouncing, leaving through the top is not tested.
     events.leftTheScene = outside(s.posX, s.posY, true);
@@ -210,10 +213,30 @@ void Flight::endBounce()
     m_state.simTime = 0;
 }
 
+void Flight::recordArc()
+{
+    const BounceState& b = m_state.bounce;
+    m_arcs.push_back({b.bounceTime, b.bouncePositionX, b.bouncePositionY, b.bounceVelocityX, b.bounceVelocityY});
+}
+
+Sample Flight::recordedAt(float t) const
+{
+    if (m_arcs.empty())
+        return {t, m_conditions.x0, m_conditions.y0, m_state.initialVelocityX, m_state.initialVelocityY};
+    auto arc = m_arcs.begin();
+    for (auto next = arc + 1; next != m_arcs.end() && next->start <= t; ++next)
+        arc = next;
+    const float g = m_recorded.gravityField;
+    const float tau = t - arc->start;
+    const double y = freeFlightY(g, arc->vy, arc->y0, tau);
+    return {t, freeFlightX(arc->vx, arc->x0, tau), y < 0 ? 0.0 : y, arc->vx, freeFlightVy(g, arc->vy, tau)};
+}
+
 void Flight::clearHistory()
 {
     m_samples.clear();
     m_photographs.clear();
+    m_arcs.clear();
 }
 
 } // namespace sim

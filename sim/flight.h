@@ -125,6 +125,11 @@ public:
     // step, and the chronophotographs taken.
     const std::vector<Sample>& samples() const { return m_samples; }
     const std::vector<Sample>& photographs() const { return m_photographs; }
+    // The last flight at any date of its history, on the parabola in force
+    // at that date (the free flight, then each bounce's), never below the
+    // ground: what its samples were taken from.
+    Sample recordedAt(float t) const;
+    float recordedDuration() const { return m_samples.empty() ? 0.0f : m_samples.back().t; }
     const InitialConditions& recordedConditions() const { return m_recorded; }
     void clearHistory();
 
@@ -132,9 +137,19 @@ private:
     void freeFlightStep(StepEvents& events, bool impactReached);
     void bounceStep(StepEvents& events, bool slowMotion);
     Sample currentSample() const;
+    void recordArc();
     bool belowGround(double y) const;
     float pictureX(float x) const;
     bool outside(float x, double y, bool sidewaysOnly) const;
+
+    // One parabola of the history, from its start date.
+    struct Arc {
+        float start;
+        float x0;
+        float y0;
+        float vx;
+        float vy;
+    };
 
     const SceneView* m_view;
     InitialConditions m_conditions;
@@ -144,6 +159,7 @@ private:
     InitialConditions m_recorded;
     std::vector<Sample> m_samples;
     std::vector<Sample> m_photographs;
+    std::vector<Arc> m_arcs;
 };
 
 } // namespace sim

@@ -26,7 +26,8 @@ const QStringList packages{
     QStringLiteral("xdotool"),           QStringLiteral("desktop-file-utils"),
     QStringLiteral("appstream"),         QStringLiteral("shared-mime-info"),
     QStringLiteral("libglib2.0-bin"),    QStringLiteral("clang"),
-    QStringLiteral("libclang-rt-14-dev")};
+    QStringLiteral("libclang-rt-14-dev"), QStringLiteral("python3-matplotlib"),
+    QStringLiteral("python3-pandas")};
 
 bool writeScript(const QString& path, const QByteArray& body)
 {
