@@ -18,6 +18,7 @@
 #include "exercises/exercisehost.h"
 #include "graphs/graphes.h"
 #include "graphs/livegraph.h"
+#include "scene/keptpaths.h"
 #include "scene/marks.h"
 #include "scene/projectiledrag.h"
 #include "scene/scenestate.h"
@@ -259,6 +260,11 @@ private:
     // CSV export and its Python program, the copy; says so when no flight
     // is recorded.
     bool measuresRecorded();
+
+    // Kept paths (feuillep_keptpaths.cpp).
+    void keepFlightPath();
+    void bakeKeptPaths();
+    void keepPaths_Click();
     void exportMeasures_Click();
     void copyMeasures_Click();
     void showSceneMenu(QPoint at);
@@ -280,6 +286,9 @@ private:
     double m_chronoIntervalMs = 300;
     graphs::LiveGraph m_graph;
     scene::MarkList m_marks;
+    scene::KeptPaths m_keptPaths;
+    // The place's photograph, under everything drawn on the scene.
+    QImage m_photograph;
     // The swatches' colours as drawn, and as stored in a configuration.
     scene::Swatches m_swatches = scene::defaultSwatches();
     std::array<std::int32_t, scene::swatchCount> m_swatchValues{};

@@ -114,6 +114,7 @@ void FeuilleP::endOfFlight()
     setProjectileImageVisible(true);
     setGraphButtonsEnabled(true);
     surface().clear();
+    keepFlightPath();
     if (m_flight.chrono().chronoActive) {
         placeProjectileImage();
         paintProjectile(m_scene.imageLeft, m_scene.imageTop);

@@ -36,6 +36,7 @@ void FeuilleP::endOfBounce()
     setProjectileImageVisible(true);
     setGraphButtonsEnabled(true);
     surface().clear();
+    keepFlightPath();
     if (m_flight.chrono().chronoActive)
         paintProjectile(m_scene.imageLeft, m_scene.imageTop);
     m_flight.endBounce();

@@ -65,6 +65,7 @@ void FeuilleP::Command13_Click()
 {
     m_marks.clear();
     m_flight.clearHistory();
+    m_keptPaths.clear();
     Combo1_Click();
 }
 

@@ -95,7 +95,9 @@ void FeuilleP::Combo1_Click()
         fatalMissingPhotograph(path);
         return;
     }
+    m_photograph = photograph;
     surface().setBackgroundPicture(photograph);
+    bakeKeptPaths();
 
     m_ui.Timer1->stop();
     m_scene.trajectoryStarted = false;

@@ -63,6 +63,7 @@ void FeuilleP::connectHandlers()
     connect(m_ui.Check1, &QCheckBox::toggled, this, &FeuilleP::Check1_Click);
     connect(m_ui.Check6, &QCheckBox::toggled, this, &FeuilleP::Check6_Click);
     connect(m_ui.Check8, &QCheckBox::toggled, this, &FeuilleP::Check8_Click);
+    connect(m_ui.keepPaths, &QCheckBox::toggled, this, &FeuilleP::keepPaths_Click);
     for (QCheckBox* redraws : {m_ui.Check3, m_ui.Check5, m_ui.Check7, m_ui.Check10, m_ui.Check12, m_ui.Check14})
         connect(redraws, &QCheckBox::toggled, this, &FeuilleP::majaff);
     // A box greyed by a configuration file takes two states again once clicked.

@@ -245,6 +245,8 @@ void FeuillePUi::createDisplayPanel()
     speed = named(new QCheckBox(QStringLiteral("Animation au ralenti"), panel), "speed", L::speed);
     Check4 = named(new QCheckBox(QStringLiteral("Arrêter l'animation si le projectile sort de l'écran"), panel),
                    "Check4", L::check4);
+    keepPaths = named(new QCheckBox(QStringLiteral("Garder les trajectoires précédentes"), panel), "keepPaths",
+                      L::keepPaths);
     createSwatch(panel, scene::SwatchFrame, L::swatch4);
     createSwatch(panel, scene::SwatchTrajectory, L::swatch5);
     Check1->setChecked(true);

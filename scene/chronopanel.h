@@ -43,6 +43,7 @@ struct AffichagePanelLayout {
     static constexpr QRect check10{12, 100, 140, 19};
     static constexpr QRect speed{12, 132, 140, 19};
     static constexpr QRect check4{12, 164, 330, 19};
+    static constexpr QRect keepPaths{12, 188, 330, 19};
 };
 
 void paintChronoPanel(QPainter& painter, const ChronoPanelGeometry& geometry);

@@ -19,6 +19,8 @@ const QHash<QString, QString>& fixedTexts()
         {QStringLiteral("Check4"),
          QStringLiteral("Si cette case est cochée, l'animation sera stoppée si le projectile sort de l'écran.")},
         {QStringLiteral("Check8"), QStringLiteral("La trajectoire est tracée lorsque le projectile est en mouvement")},
+        {QStringLiteral("keepPaths"),
+         QStringLiteral("Pour comparer des lancers : chaque trajectoire reste sur l'image, jusqu'à cinq")},
         {QStringLiteral("chrono"),
          QStringLiteral("Vous pouvez régler l'intervalle de temps pour la chronophotographie.")},
         {QStringLiteral("Command1"), QStringLiteral("Pour retrouver le module principal et quitter cette application")},
