@@ -11,6 +11,7 @@ packages=(
   xvfb xdotool
   desktop-file-utils appstream shared-mime-info libglib2.0-bin
   clang libclang-rt-14-dev
+  clang-format
 )
 missing=()
 for p in "${packages[@]}"; do
