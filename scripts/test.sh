@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds everything with warnings as errors, and runs
-# the whole test suite headless; then builds it again in build-asan/ under
+# Sets up what is missing, checks that the lines of the last change follow
+# .clang-format, builds everything with warnings as errors, and runs the whole
+# test suite headless; then builds it again in build-asan/ under
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs it a second time,
 # with the replays of the fuzz corpora. The first report of a sanitizer fails
 # the test it comes in; leaks are reported at the end of each test program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
+scripts/check-format.sh
 scripts/build.sh --warnings-as-errors
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure -j "$(nproc)")
