@@ -11,11 +11,8 @@ packages=(
   xvfb xdotool
   desktop-file-utils appstream shared-mime-info libglib2.0-bin
   clang libclang-rt-14-dev
-<<<<<<< HEAD
-  python3-matplotlib python3-pandas
-=======
   clang-format
->>>>>>> wt-drift
+  python3-matplotlib python3-pandas
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -15,21 +15,6 @@
 
 namespace {
 
-<<<<<<< HEAD
-const QStringList packages{
-    QStringLiteral("build-essential"),   QStringLiteral("cmake"),
-    QStringLiteral("qt6-base-dev"),      QStringLiteral("qt6-base-dev-tools"),
-    QStringLiteral("qt6-multimedia-dev"), QStringLiteral("qt6-svg-dev"),
-    QStringLiteral("qt6-translations-l10n"),
-    QStringLiteral("libgl1-mesa-dev"),   QStringLiteral("libmuparser-dev"),
-    QStringLiteral("fonts-liberation"),  QStringLiteral("fonts-dejavu-core"),
-    QStringLiteral("poppler-utils"),     QStringLiteral("xvfb"),
-    QStringLiteral("xdotool"),           QStringLiteral("desktop-file-utils"),
-    QStringLiteral("appstream"),         QStringLiteral("shared-mime-info"),
-    QStringLiteral("libglib2.0-bin"),    QStringLiteral("clang"),
-    QStringLiteral("libclang-rt-14-dev"), QStringLiteral("python3-matplotlib"),
-    QStringLiteral("python3-pandas")};
-=======
 const QStringList packages{QStringLiteral("build-essential"),
                            QStringLiteral("cmake"),
                            QStringLiteral("qt6-base-dev"),
@@ -50,8 +35,9 @@ const QStringList packages{QStringLiteral("build-essential"),
                            QStringLiteral("libglib2.0-bin"),
                            QStringLiteral("clang"),
                            QStringLiteral("libclang-rt-14-dev"),
-                           QStringLiteral("clang-format")};
->>>>>>> wt-drift
+                           QStringLiteral("clang-format"),
+                           QStringLiteral("python3-matplotlib"),
+                           QStringLiteral("python3-pandas")};
 
 bool writeScript(const QString& path, const QByteArray& body)
 {
