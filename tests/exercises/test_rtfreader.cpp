@@ -4,6 +4,7 @@
 #include "common/testmain.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 #include <QTextTable>
@@ -44,44 +45,8 @@ QImage square(QColor colour)
 const QString metafileWords = QStringLiteral("Image non affichée (format WMF/EMF)");
 const QString undecodedWords = QStringLiteral("Image non affichée");
 
-// A picture group as Word writes it: crops, its own size in hundredths of a
-// millimetre, the goal, the format, then its tag and identifier ahead of the data.
-QByteArray wordPict(const QByteArray& format, const QByteArray& goal, const QByteArray& hex)
-{
-    return "{\\pict{\\*\\picprop\\shplid1025{\\sp{\\sn shapeType}{\\sv 75}}{\\sp{\\sn fLayoutInCell}{\\sv 1}}}"
-           "\\picscalex100\\picscaley100\\piccropl0\\piccropr0\\piccropt0\\piccropb0\\picw2117\\pich1588"
-        + goal + format + "\\bliptag-1093523460{\\*\\blipuid beed1b5fc0c1a2b3c4d5e6f7a8b9cadb}" + hex + "}";
-}
-
-// Word's inline picture: the picture for readers of shapes, then a metafile
-// of it for the others.
-QByteArray wordInline(const QByteArray& format, const QByteArray& goal, const QByteArray& hex)
-{
-    return "{\\*\\shppict" + wordPict(format, goal, hex) + "}{\\nonshppict{\\pict\\picscalex100\\picscaley100\\picw2117"
-           "\\pich1588" + goal + "\\wmetafile8\\bliptag-1093523460\\blipupi96 0100090000035a00000004001000}}";
-}
-
-// Word's floating shape: its place and properties, one of them the value
-// given, then its result for readers that know no shapes.
-QByteArray wordShape(const QByteArray& property, const QByteArray& value)
-{
-    return "{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright1500\\shpbottom1125\\shpfhdr0\\shpbxcolumn\\shpbxignore"
-           "\\shpbypara\\shpbyignore\\shpwr2\\shpwrk0\\shpfblwtxt0\\shpz0\\shplid1026{\\sp{\\sn shapeType}{\\sv 75}}"
-           "{\\sp{\\sn " + property + "}{\\sv " + value + "}}{\\sp{\\sn pibName}{\\sv image1.png}}}"
-           "{\\shprslt\\par\\pard\\ql{\\pict\\wmetafile8\\picwgoal1500\\pichgoal1125 0100}r\\'e9sultat\\par}}";
-}
-
-QString colourWord(QColor colour)
-{
-    if (colour.red() > 200 && colour.green() < 60 && colour.blue() < 60)
-        return "red";
-    if (colour.blue() > 200 && colour.red() < 60 && colour.green() < 60)
-        return "blue";
-    return colour.name();
-}
-
-// Each picture of the document as "what WxH" in its order: "red" or "blue"
-// for a picture of that colour, or the frame that stands for it.
+// Each picture of the document in its order, with the size it is shown at:
+// "WxH picture" for a picture of W by H pixels, or the frame that stands for it.
 QStringList picturesIn(const QTextDocument& document)
 {
     QStringList pictures;
@@ -91,16 +56,14 @@ QStringList picturesIn(const QTextDocument& document)
                 continue;
             const QTextImageFormat format = it.fragment().charFormat().toImageFormat();
             const QImage stored = document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
-            QString what = colourWord(stored.pixelColor(stored.width() / 2, stored.height() / 2));
-            if (stored == rtf::missingPictureFrame(stored.size(), metafileWords))
-                what = "WMF/EMF frame";
-            else if (stored == rtf::missingPictureFrame(stored.size(), undecodedWords))
-                what = "frame";
-            QString picture = QString("%1 %2x%3").arg(what).arg(format.width()).arg(format.height());
+            const QSizeF shown(format.width(), format.height());
+            QString what = QString("%1x%2 picture").arg(stored.width()).arg(stored.height());
             // A frame is drawn at the size it is shown.
-            if (what.endsWith("frame") && stored.size() != QSizeF(format.width(), format.height()).toSize())
-                picture += QString(" drawn at %1x%2").arg(stored.width()).arg(stored.height());
-            pictures.append(picture);
+            if (stored == rtf::missingPictureFrame(shown.toSize(), metafileWords))
+                what = "WMF/EMF frame";
+            else if (stored == rtf::missingPictureFrame(shown.toSize(), undecodedWords))
+                what = "frame";
+            pictures.append(QString("%1 %2x%3").arg(what).arg(shown.width()).arg(shown.height()));
         }
     }
     return pictures;
@@ -403,64 +366,39 @@ void TestRtfReader::corruptPictureLeavesTheText()
 
 void TestRtfReader::wordPictures_data()
 {
-    QTest::addColumn<QByteArray>("body");
+    // Files in Word's way of writing pictures, which seed the fuzzer too.
+    QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("pictures");
 
-    const QByteArray png = hexOf(square(Qt::blue), "png");
-    const QByteArray jpeg = hexOf(square(Qt::red), "jpeg");
-    const QByteArray goal = "\\picwgoal1500\\pichgoal1125";
-    const QByteArray brokenPng = "89504e470d0a1a0a0000ffff";
-
-    QTest::addRow("statement with a JPEG and a PNG figure")
-        << "{\\b Exercice}\\par Figure 1 : " + wordInline("\\jpegblip", "\\picwgoal900\\pichgoal600", jpeg)
-               + "\\par Figure 2 : " + wordInline("\\pngblip", goal, png) + "\\par Fin."
-        << "Exercice\nFigure 1 : #\nFigure 2 : #\nFin." << QStringList{"red 60x40", "blue 100x75"};
-    QTest::addRow("picture without identifier")
-        << "a{\\*\\shppict{\\pict\\pngblip\\bliptag7" + goal + " " + png + "}}b" << "a#b"
-        << QStringList{"blue 100x75"};
-    QTest::addRow("picture without shppict") << "a" + wordPict("\\jpegblip", goal, jpeg) + "b" << "a#b"
-                                             << QStringList{"red 100x75"};
-    QTest::addRow("unknown starred group after the data")
-        << "a{\\pict\\pngblip" + goal + " " + png + "{\\*\\inconnu 0a0b0c}}b" << "a#b" << QStringList{"blue 100x75"};
-    QTest::addRow("metafile only") << QByteArray("a{\\pict\\wmetafile8\\picw2646\\pich1588\\picwgoal1500\\pichgoal900 0100090000}b")
-                                   << "a#b" << QStringList{"WMF/EMF frame 100x60"};
-    QTest::addRow("metafile sized in hundredths of a millimetre")
-        << QByteArray("{\\pict\\wmetafile8\\picw2540\\pich1270 0100}") << "#" << QStringList{"WMF/EMF frame 96x48"};
-    QTest::addRow("metafile scaled")
-        << QByteArray("{\\pict\\wmetafile8\\picwgoal1500\\pichgoal900\\picscalex50 0100}") << "#"
-        << QStringList{"WMF/EMF frame 50x60"};
-    QTest::addRow("enhanced metafile for shapes, metafile for the others")
-        << "a" + wordInline("\\emfblip", goal, "01000000") + "b" << "a#b" << QStringList{"WMF/EMF frame 100x75"};
-    QTest::addRow("undecodable picture of a known size") << "a" + wordPict("\\pngblip", goal, brokenPng) + "b" << "a#b"
-                                                         << QStringList{"frame 100x75"};
-    QTest::addRow("picture without data") << QByteArray("{\\pict\\jpegblip\\picw120\\pich60}") << "#"
-                                          << QStringList{"frame 120x60"};
-    QTest::addRow("bitmap of old systems") << QByteArray("{\\pict\\dibitmap0\\picw64\\pich32 28000000}") << "#"
-                                           << QStringList{"frame 64x32"};
-    QTest::addRow("floating picture") << "Avant\\par " + wordShape("pib", wordPict("\\pngblip", goal, png)) + "Apr\\'e8s"
-                                      << "Avant\n#Après" << QStringList{"blue 100x75"};
-    QTest::addRow("shape filled with a picture") << "a" + wordShape("fillBlip", wordPict("\\pngblip", goal, png)) + "b"
-                                                 << "ab" << QStringList{};
-    QTest::addRow("text box") << QByteArray("a{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}"
-                                            "{\\shptxt \\pard bo\\'eete\\par}}{\\shprslt{\\*\\do\\dobxcolumn}"
-                                            "\\pard bo\\'eete\\par}}b")
-                              << "ab" << QStringList{};
-    QTest::addRow("group of shapes")
-        << "a{\\shpgrp{\\*\\shpinst{\\sp{\\sn groupLeft}{\\sv 0}}" + wordShape("pib", wordPict("\\pngblip", goal, png))
-               + wordShape("pib", wordPict("\\jpegblip", goal, jpeg)) + "}{\\shprslt r\\'e9sultat}}b"
-        << "a##b" << QStringList{"blue 100x75", "red 100x75"};
+    QTest::addRow("statement with a PNG and a JPEG figure")
+        << "word_figures_png_jpeg.rtf"
+        << "Exercice : le tir du ballon\nFigure 1 : le ballon au départ\n#\nFigure 2 : la trajectoire photographiée\n#\n"
+           "Quelle est la hauteur atteinte ?\n"
+        << QStringList{"40x30 picture 160x120", "48x32 picture 200x150"};
+    QTest::addRow("metafiles") << "word_metafile_only.rtf"
+                               << "Schéma enregistré par Word 97 :\n#\nDessin en EMF :\n#\n#\n#\nFin.\n"
+                               << QStringList{"WMF/EMF frame 200x150", "WMF/EMF frame 96x48", "WMF/EMF frame 96x48",
+                                              "WMF/EMF frame 100x60"};
+    QTest::addRow("shapes") << "word_floating_shape.rtf" << "#Le ballon est lancé depuis le sol.\n##Fin.\n"
+                            << QStringList{"40x30 picture 160x120", "48x32 picture 200x150", "40x30 picture 80x60"};
+    QTest::addRow("pictures that do not decode")
+        << "word_undecodable_picture.rtf"
+        << "Figure abîmée :\n#\nSans taille :\n#\nVide : #\nAncien format : #\nSans identifiant : #\nSuite.\n"
+        << QStringList{"frame 160x120", "frame 192x96", "frame 120x60", "frame 64x32", "40x30 picture 100x75"};
 }
 
 void TestRtfReader::wordPictures()
 {
-    QFETCH(QByteArray, body);
+    QFETCH(QString, file);
     QFETCH(QString, text);
     QFETCH(QStringList, pictures);
     // The image decoders complain of the broken pictures they are given.
-    const testsupport::ToleratedMessages decoders(QRegularExpression(QStringLiteral("^(JPEG |libpng )")));
+    const testsupport::ToleratedMessages decoders(QRegularExpression(QStringLiteral("^(JPEG |libpng |Not a JPEG)")));
+    QFile word(QStringLiteral(TAVREL_SOURCE_DIR "fuzz/corpus/rtf/") + file);
+    QVERIFY(word.open(QIODevice::ReadOnly));
     QTextDocument read;
-    QVERIFY(rtf::read(document(body), read));
+    QVERIFY(rtf::read(word.readAll(), read));
     QCOMPARE(textWithPicturesAsHashes(read), text);
     QCOMPARE(picturesIn(read), pictures);
 }
@@ -482,7 +420,7 @@ void TestRtfReader::picturesStopAtTheDocumentsPixels()
     QVERIFY(rtf::read(document(body), read));
     QCOMPARE(textWithPicturesAsHashes(read), QString("########fin"));
     QStringList pictures(6, "WMF/EMF frame 4000x4000");
-    pictures << "frame 100x75" << "blue 100x75";
+    pictures << "frame 100x75" << "8x6 picture 100x75";
     QCOMPARE(picturesIn(read), pictures);
 }
 
