@@ -1,7 +1,7 @@
 // The RTF reader: any bytes give a document within the bounds of rtflimits.h
-// (tables, pictures, their sizes) and no larger than the input can describe;
-// bytes that are not RTF leave the document as it was. Time and memory are
-// bounded by the fuzzer's -timeout and -rss_limit_mb.
+// (tables, pictures, their sizes and pixels) and no larger than the input can
+// describe; bytes that are not RTF leave the document as it was. Time and
+// memory are bounded by the fuzzer's -timeout and -rss_limit_mb.
 
 #include "exercises/rtf/rtflimits.h"
 #include "exercises/rtf/rtfreader.h"
@@ -32,6 +32,7 @@ void requireTablesWithinLimits(QTextFrame* frame)
 void requirePicturesWithinLimits(const QTextDocument& document)
 {
     int pictures = 0;
+    qint64 pixels = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
             const QTextCharFormat format = fragment.fragment().charFormat();
@@ -44,9 +45,11 @@ void requirePicturesWithinLimits(const QTextDocument& document)
             const QImage stored = document.resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
             FUZZ_REQUIRE(!stored.isNull());
             FUZZ_REQUIRE(qint64(stored.width()) * stored.height() <= rtf::limits::picturePixels);
+            pixels += qint64(stored.width()) * stored.height() * fragment.fragment().length();
         }
     }
     FUZZ_REQUIRE(pictures <= rtf::limits::pictures);
+    FUZZ_REQUIRE(pixels <= rtf::limits::documentPicturePixels);
 }
 
 } // namespace

@@ -1,10 +1,11 @@
 #pragma once
 // The reader's inside: the group stack of RTF states and where text goes.
-// Tables and pictures have files of their own.
+// Tables, pictures and shapes have files of their own.
 
 #include "exercises/rtf/rtfcodepage.h"
 #include "exercises/rtf/rtflexer.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QHash>
 #include <QList>
@@ -12,6 +13,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextOption>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -30,6 +32,13 @@ enum class Destination {
     UnicodePair,
     // An embedded object: only its \result is shown.
     Object,
+    // A drawing shape (\shp, \shpgrp): only the picture of its instructions
+    // is shown, from the property "pib"; its other parts are skipped.
+    Shape,
+    ShapeInstructions,
+    ShapeProperty,
+    ShapePropertyName,
+    ShapePropertyValue,
 };
 
 struct CharacterState {
@@ -82,8 +91,12 @@ struct Font {
 };
 
 struct Picture {
-    enum class Kind { Unsupported, Png, Jpeg };
-    Kind kind = Kind::Unsupported;
+    // Metafiles are Windows drawings, which Qt cannot draw; Other is any other
+    // format the reader does not decode.
+    enum class Kind { Other, Png, Jpeg, Metafile };
+    Kind kind = Kind::Other;
+    // Opened in the text or as a shape's picture: the places it is shown.
+    bool shown = false;
     QByteArray data;
     int pendingNibble = -1;
     bool overflow = false;
@@ -115,6 +128,7 @@ private:
     void closeDestination(const GroupState& closing);
     void controlWord(QByteArrayView word, bool hasParameter, int parameter);
     bool destinationWord(QByteArrayView word);
+    void enterDestination(Destination destination);
     bool characterWord(QByteArrayView word, bool hasParameter, int parameter);
     bool paragraphWord(QByteArrayView word, bool hasParameter, int parameter);
     bool specialCharacterWord(QByteArrayView word, bool hasParameter, int parameter);
@@ -150,9 +164,14 @@ private:
     void endRow();
 
     // Pictures (rtfreader_pictures.cpp).
-    void pictureWord(QByteArrayView word, int parameter);
+    void startPicture(bool shown);
+    void pictureWord(QByteArrayView word, int parameter, bool starred);
     void pictureText(QByteArrayView bytes);
     void insertPicture();
+
+    // Shapes (rtfreader_shapes.cpp): false when not inside a shape.
+    bool shapeWord(QByteArrayView word);
+    void shapePropertyNameText(QByteArrayView bytes);
 
     QTextDocument& m_document;
     QTextCursor m_cursor;
@@ -188,6 +207,8 @@ private:
 
     Picture m_picture;
     int m_pictureCount = 0;
+    std::int64_t m_picturePixels = 0;
+    QByteArray m_shapePropertyName;
 };
 
 } // namespace rtf

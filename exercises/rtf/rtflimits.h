@@ -27,5 +27,10 @@ inline constexpr int tableRows = 500;
 inline constexpr std::int64_t picturePixels = 25'000'000;
 inline constexpr int pictureShownSide = 4000;
 inline constexpr int pictures = 1000;
+// Pixels of all the pictures and frames of one document together: a short
+// file cannot ask for many large ones.
+inline constexpr std::int64_t documentPicturePixels = 100'000'000;
+// Letters of a shape property's name kept: the names read are short.
+inline constexpr int shapePropertyNameLength = 64;
 
 } // namespace rtf::limits

@@ -208,7 +208,7 @@ void Interpreter::controlWord(QByteArrayView word, bool hasParameter, int parame
             state().destination = Destination::Text;
         return;
     }
-    if (destinationWord(word))
+    if (shapeWord(word) || destinationWord(word))
         return;
 
     switch (destination) {
@@ -253,7 +253,7 @@ void Interpreter::controlWord(QByteArrayView word, bool hasParameter, int parame
         }
         return;
     case Destination::Picture:
-        pictureWord(word, hasParameter ? parameter : 0);
+        pictureWord(word, hasParameter ? parameter : 0, starred);
         return;
     default:
         break;
@@ -302,21 +302,28 @@ bool Interpreter::destinationWord(QByteArrayView word)
         destination = Destination::ColourTable;
         m_red = m_green = m_blue = -1;
     } else if (word == "pict") {
-        destination = Destination::Picture;
-        m_picture = Picture{};
+        startPicture(state().destination == Destination::Text);
+        return true;
     } else if (word == "upr") {
         destination = Destination::UnicodePair;
     } else if (word == "object") {
         destination = Destination::Object;
+    } else if (word == "shp" || word == "shpgrp") {
+        destination = Destination::Shape;
     } else if (isSkippedDestination(word)) {
         destination = Destination::Skip;
     } else {
         return false;
     }
+    enterDestination(destination);
+    return true;
+}
+
+void Interpreter::enterDestination(Destination destination)
+{
     flush();
     state().destination = destination;
     state().ownsDestination = true;
-    return true;
 }
 
 bool Interpreter::characterWord(QByteArrayView word, bool hasParameter, int parameter)
@@ -539,6 +546,9 @@ void Interpreter::textBytes(QByteArrayView bytes)
         return;
     case Destination::Picture:
         pictureText(bytes);
+        return;
+    case Destination::ShapePropertyName:
+        shapePropertyNameText(bytes);
         return;
     default:
         return;

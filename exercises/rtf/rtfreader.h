@@ -1,8 +1,10 @@
 #pragma once
 // Reads RTF, as word processors write it, into a QTextDocument: fonts,
 // colours, character and paragraph formatting, tabs, Unicode and code-page
-// characters, simple tables and PNG or JPEG pictures. Hostile or broken input
-// gives what could be read, in time and memory bounded by its size.
+// characters, simple tables, PNG or JPEG pictures in the text or in Word's
+// shapes, and a frame that says so for a picture it cannot show. Hostile or
+// broken input gives what could be read, in time and memory bounded by its
+// size.
 
 #include <QByteArrayView>
 

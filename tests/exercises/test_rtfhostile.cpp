@@ -93,14 +93,21 @@ void TestRtfHostile::endsQuickly_data()
     QTest::addRow("backslash at the end") << QByteArray("{\\rtf1 fin\\") << "fin";
     QTest::addRow("huge unicode") << wrapped("\\u99999999?x\\u-99999999?y") << QString::fromUtf8("\uFFFDx");
     QTest::addRow("10 000 lone surrogates") << wrapped(repeated("\\u-10179?", 10000) + "z") << "z";
-    QTest::addRow("corrupt picture") << wrapped("a{\\pict\\pngblip 89504e470d0a1a0a00000000deadbeef}b") << "ab";
-    QTest::addRow("odd hex in picture") << wrapped("a{\\pict\\jpegblip ffd8f}b") << "ab";
+    // A picture that does not decode leaves a frame in its place.
+    const QString framed = QString::fromUtf8("a\uFFFCb");
+    QTest::addRow("corrupt picture") << wrapped("a{\\pict\\pngblip 89504e470d0a1a0a00000000deadbeef}b") << framed;
+    QTest::addRow("odd hex in picture") << wrapped("a{\\pict\\jpegblip ffd8f}b") << framed;
     QTest::addRow("picture claiming 100 000 × 100 000") << wrapped("a{\\pict\\pngblip " + hugePngHex(100000, 100000) + "}b")
-                                                        << "ab";
+                                                        << framed;
     QTest::addRow("picture with huge goal size") << wrapped("a{\\pict\\pngblip\\picwgoal2147483647\\picscalex99999 " + pngHex()
                                                         + "}b")
                                                  << "b";
     QTest::addRow("bin picture beyond the end") << wrapped("a{\\pict\\pngblip\\bin2147483647 ") << "a";
+    QTest::addRow("2 000 metafiles of the largest size")
+        << wrapped(repeated("{\\pict\\wmetafile8\\picwgoal99999\\pichgoal99999}", 2000) + "fin") << "fin";
+    QTest::addRow("shapes nested deep") << wrapped(repeated("{\\shp{\\*\\shpinst{\\sp{\\sn pib}{\\sv ", 60) + "{\\pict}"
+                                                   + repeated("}}}}", 60) + "fin")
+                                        << "fin";
     QTest::addRow("1 200 pictures") << wrapped(repeated("{\\pict\\pngblip " + pngHex() + "}", 1200) + "fin") << "fin";
     QTest::addRow("5 000 fonts") << wrapped("{\\fonttbl" + repeated("{\\f1 Arial;}", 1) + [] {
         QByteArray fonts;

@@ -1,8 +1,10 @@
+#include "exercises/rtf/rtfmissingpicture.h"
 #include "exercises/rtf/rtfreader.h"
 #include "exercises/rtfprobe.h"
 #include "common/testmain.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 #include <QTextTable>
@@ -40,6 +42,40 @@ QImage square(QColor colour)
     return image;
 }
 
+const QString metafileWords = QStringLiteral("Image non affichée (format WMF/EMF)");
+const QString undecodedWords = QStringLiteral("Image non affichée");
+
+// Each picture of the document in its order, with the size it is shown at:
+// "WxH picture" for a picture of W by H pixels, or the frame that stands for it.
+QStringList picturesIn(const QTextDocument& document)
+{
+    QStringList pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (!it.fragment().charFormat().isImageFormat())
+                continue;
+            const QTextImageFormat format = it.fragment().charFormat().toImageFormat();
+            const QImage stored = document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+            const QSizeF shown(format.width(), format.height());
+            QString what = QString("%1x%2 picture").arg(stored.width()).arg(stored.height());
+            // A frame is drawn at the size it is shown.
+            if (stored == rtf::missingPictureFrame(shown.toSize(), metafileWords))
+                what = "WMF/EMF frame";
+            else if (stored == rtf::missingPictureFrame(shown.toSize(), undecodedWords))
+                what = "frame";
+            pictures.append(QString("%1 %2x%3").arg(what).arg(shown.width()).arg(shown.height()));
+        }
+    }
+    return pictures;
+}
+
+QString textWithPicturesAsHashes(const QTextDocument& document)
+{
+    QString text = document.toPlainText();
+    text.replace(QChar(QChar::ObjectReplacementCharacter), u'#');
+    return text;
+}
+
 } // namespace
 
 class TestRtfReader : public QObject {
@@ -58,6 +94,11 @@ private slots:
     void pictures_data();
     void pictures();
     void corruptPictureLeavesTheText();
+    void wordPictures_data();
+    void wordPictures();
+    void picturesStopAtTheDocumentsPixels();
+    void missingPictureFrame_data();
+    void missingPictureFrame();
 };
 
 void TestRtfReader::characterFormats_data()
@@ -319,7 +360,98 @@ void TestRtfReader::corruptPictureLeavesTheText()
 {
     QTextDocument text;
     QVERIFY(rtf::read(document("a{\\pict\\pngblip 89504e470d0a1a0a0000ffff}b"), text));
-    QCOMPARE(text.toPlainText(), QString("ab"));
+    QCOMPARE(textWithPicturesAsHashes(text), QString("a#b"));
+    QCOMPARE(picturesIn(text), QStringList{"frame 192x96"});
+}
+
+void TestRtfReader::wordPictures_data()
+{
+    // Files in Word's way of writing pictures, which seed the fuzzer too.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("pictures");
+
+    QTest::addRow("statement with a PNG and a JPEG figure")
+        << "word_figures_png_jpeg.rtf"
+        << "Exercice : le tir du ballon\nFigure 1 : le ballon au départ\n#\nFigure 2 : la trajectoire photographiée\n#\n"
+           "Quelle est la hauteur atteinte ?\n"
+        << QStringList{"40x30 picture 160x120", "48x32 picture 200x150"};
+    QTest::addRow("metafiles") << "word_metafile_only.rtf"
+                               << "Schéma enregistré par Word 97 :\n#\nDessin en EMF :\n#\n#\n#\nFin.\n"
+                               << QStringList{"WMF/EMF frame 200x150", "WMF/EMF frame 96x48", "WMF/EMF frame 96x48",
+                                              "WMF/EMF frame 100x60"};
+    QTest::addRow("shapes") << "word_floating_shape.rtf" << "#Le ballon est lancé depuis le sol.\n##Fin.\n"
+                            << QStringList{"40x30 picture 160x120", "48x32 picture 200x150", "40x30 picture 80x60"};
+    QTest::addRow("pictures that do not decode")
+        << "word_undecodable_picture.rtf"
+        << "Figure abîmée :\n#\nSans taille :\n#\nVide : #\nAncien format : #\nSans identifiant : #\nSuite.\n"
+        << QStringList{"frame 160x120", "frame 192x96", "frame 120x60", "frame 64x32", "40x30 picture 100x75"};
+}
+
+void TestRtfReader::wordPictures()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, text);
+    QFETCH(QStringList, pictures);
+    // The image decoders complain of the broken pictures they are given.
+    const testsupport::ToleratedMessages decoders(QRegularExpression(QStringLiteral("^(JPEG |libpng |Not a JPEG)")));
+    QFile word(QStringLiteral(TAVREL_SOURCE_DIR "fuzz/corpus/rtf/") + file);
+    QVERIFY(word.open(QIODevice::ReadOnly));
+    QTextDocument read;
+    QVERIFY(rtf::read(word.readAll(), read));
+    QCOMPARE(textWithPicturesAsHashes(read), text);
+    QCOMPARE(picturesIn(read), pictures);
+}
+
+void TestRtfReader::picturesStopAtTheDocumentsPixels()
+{
+    // Six frames of the largest size leave room for less than seven: the
+    // seventh is left out, a picture too large for what is left stands as a
+    // small frame, and a small picture still fits.
+    QByteArray body;
+    for (int i = 0; i < 7; ++i)
+        body += "{\\pict\\wmetafile8\\picwgoal60000\\pichgoal60000 0100}";
+    QImage large(2100, 2000, QImage::Format_RGB32);
+    large.fill(Qt::red);
+    const QByteArray goal = "\\picwgoal1500\\pichgoal1125 ";
+    body += "{\\pict\\pngblip" + goal + hexOf(large, "png") + "}{\\pict\\pngblip" + goal + hexOf(square(Qt::blue), "png")
+        + "}fin";
+    QTextDocument read;
+    QVERIFY(rtf::read(document(body), read));
+    QCOMPARE(textWithPicturesAsHashes(read), QString("########fin"));
+    QStringList pictures(6, "WMF/EMF frame 4000x4000");
+    pictures << "frame 100x75" << "8x6 picture 100x75";
+    QCOMPARE(picturesIn(read), pictures);
+}
+
+void TestRtfReader::missingPictureFrame_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<bool>("wordsShown");
+    QTest::addRow("metafile") << QSize(100, 60) << metafileWords << true;
+    QTest::addRow("undecoded") << QSize(192, 96) << undecodedWords << true;
+    QTest::addRow("a strip") << QSize(300, 24) << undecodedWords << true;
+    QTest::addRow("too small for words") << QSize(8, 8) << metafileWords << false;
+    QTest::addRow("one pixel") << QSize(1, 1) << metafileWords << false;
+}
+
+void TestRtfReader::missingPictureFrame()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, words);
+    QFETCH(bool, wordsShown);
+    const QImage frame = rtf::missingPictureFrame(size, words);
+    QCOMPARE(frame.size(), size);
+    // Grey, darker than the page.
+    const QColor corner = frame.pixelColor(0, 0);
+    QVERIFY2(corner.red() == corner.green() && corner.red() == corner.blue() && corner.red() > 96 && corner.red() < 240,
+             qPrintable(corner.name()));
+    int darkInside = 0;
+    for (int y = 1; y < size.height() - 1; ++y)
+        for (int x = 1; x < size.width() - 1; ++x)
+            darkInside += frame.pixelColor(x, y).red() < corner.red() - 16 ? 1 : 0;
+    QCOMPARE(darkInside > 0, wordsShown);
 }
 
 TAVREL_TEST_MAIN(TestRtfReader)
