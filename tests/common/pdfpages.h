@@ -76,17 +76,21 @@ inline std::vector<QImage> embeddedImages(const QString& file)
     return images;
 }
 
-// Page `page` (from 1) rendered at `dotsPerInch`.
-inline QImage pageImage(const QString& file, int page, int dotsPerInch)
+// Page `page` (from 1) rendered at `dotsPerInch`; only the pixels of `crop`
+// when one is given, which keeps a page at a fine resolution small.
+inline QImage pageImage(const QString& file, int page, int dotsPerInch, const QRect& crop = QRect())
 {
     QTemporaryDir scratch;
     const QString prefix = scratch.filePath(QStringLiteral("page"));
     const QString number = QString::number(page);
+    QStringList arguments{QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"), number,
+                          QStringLiteral("-l"), number, QStringLiteral("-png"), QStringLiteral("-singlefile")};
+    if (crop.isValid())
+        arguments << QStringLiteral("-x") << QString::number(crop.x()) << QStringLiteral("-y")
+                  << QString::number(crop.y()) << QStringLiteral("-W") << QString::number(crop.width())
+                  << QStringLiteral("-H") << QString::number(crop.height());
     QProcess process;
-    process.start(QStringLiteral("pdftoppm"),
-                  {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"), number,
-                   QStringLiteral("-l"), number, QStringLiteral("-png"), QStringLiteral("-singlefile"), file,
-                   prefix});
+    process.start(QStringLiteral("pdftoppm"), arguments << file << prefix);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return QImage();
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
