@@ -19,8 +19,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include <functional>
-
 namespace {
 
 constexpr int screenDpi = 96;
@@ -60,27 +58,6 @@ QRect printedPicture(const QImage& page, int belowRow)
     const QRect box = pdf::boundingBox(page.copy(0, belowRow, page.width(), page.height() - belowRow),
                                        [](QRgb pixel) { return qGray(pixel) < 250; });
     return box.translated(0, belowRow);
-}
-
-// On a page rendered at the screen's resolution, the share of the pixels of
-// `colour` on screen that have a pixel of that colour within one pixel at the
-// same place of the printed picture.
-double foundAround(const QImage& screen, const QImage& page, QPoint origin, const std::function<bool(QRgb)>& colour)
-{
-    int onScreen = 0;
-    int found = 0;
-    for (int y = 1; y < screen.height() - 1; ++y)
-        for (int x = 1; x < screen.width() - 1; ++x) {
-            if (!colour(screen.pixel(x, y)))
-                continue;
-            ++onScreen;
-            bool near = false;
-            for (int dy = -1; dy <= 1 && !near; ++dy)
-                for (int dx = -1; dx <= 1 && !near; ++dx)
-                    near = colour(page.pixel(origin + QPoint(x + dx, y + dy)));
-            found += near ? 1 : 0;
-        }
-    return onScreen == 0 ? 0.0 : double(found) / onScreen;
 }
 
 bool isBlackInk(QRgb pixel) { return qGray(pixel) < 90; }
@@ -190,12 +167,12 @@ void TestPrinting::graphAsDrawn()
     QVERIFY2(qAbs(printed.width() - screen.width()) <= 1 && qAbs(printed.height() - screen.height()) <= 1,
              qPrintable(QStringLiteral("%1×%2").arg(printed.width()).arg(printed.height())));
     const QPoint origin = printed.topLeft();
-    const double black = foundAround(screen, page, origin, isBlackInk);
+    const double black = pdf::foundNear(screen, page, origin, isBlackInk, isBlackInk).share();
     QVERIFY2(black > 0.95, qPrintable(QString::number(black)));
     const QImage plot = screen.copy(20, 20, 241, 181);
     const QImage printedPlot = page.copy(QRect(origin + QPoint(20, 20), plot.size()));
-    const double curve = foundAround(plot, printedPlot, QPoint(), isRedInk);
-    const double beyond = foundAround(printedPlot, plot, QPoint(), isRedInk);
+    const double curve = pdf::foundNear(plot, printedPlot, QPoint(), isRedInk, isRedInk).share();
+    const double beyond = pdf::foundNear(printedPlot, plot, QPoint(), isRedInk, isRedInk).share();
     QVERIFY2(curve > 0.95 && beyond > 0.95, qPrintable(QStringLiteral("%1 %2").arg(curve).arg(beyond)));
 
     // At 600 dpi the value axis is one screen pixel wide, 6,25 printer
