@@ -417,7 +417,6 @@ void TestMachine::equalsClosesOpenParentheses_data()
                                            << "= 4";
     QTest::addRow("sin(30 then Enter") << "sin(30\n" << QStringList{} << "sin(30)" << "= 0,5";
     QTest::addRow("two left open") << "2×(3+(4=" << QStringList{} << "2×(3+(4))" << "= 14";
-    QTest::addRow("ten power key") << "" << QStringList{"keyTenPower", "key3", "keyEquals"} << "10^(3)" << "= 1000";
     QTest::addRow("one ) too many") << "(2+3))\n" << QStringList{} << "(2+3))" << parentheses;
     QTest::addRow(") before its (") << ")2+3(\n" << QStringList{} << ")2+3(" << parentheses;
     QTest::addRow("an empty function") << "" << QStringList{"keySin", "keyEquals"} << "sin(" << parentheses;
@@ -455,20 +454,17 @@ void TestMachine::firstKeyAfterAFault_data()
 
     // The fault: "1÷0" gives "Calcul impossible".
     QTest::addRow("a digit starts a new line") << Qt::Key_unknown << "" << "5" << "5";
-    QTest::addRow("a digit on the keypad") << Qt::Key_unknown << "key7" << "" << "7";
     QTest::addRow("a function") << Qt::Key_unknown << "keySin" << "" << "sin(";
     QTest::addRow("a function typed") << Qt::Key_unknown << "" << "ln(2" << "ln(2";
     QTest::addRow("an opening parenthesis") << Qt::Key_unknown << "" << "(" << "(";
     QTest::addRow("π") << Qt::Key_unknown << "keyPi" << "" << "π";
     QTest::addRow("Ans") << Qt::Key_unknown << "keyAns" << "" << "Ans";
     QTest::addRow("an operator edits") << Qt::Key_unknown << "" << "+2" << "1÷0+2";
-    QTest::addRow("minus on the keypad edits") << Qt::Key_unknown << "keyMinus" << "" << "1÷0-";
     QTest::addRow("a closing parenthesis edits") << Qt::Key_unknown << "" << ")" << "1÷0)";
     QTest::addRow("an exponent edits") << Qt::Key_unknown << "keyExponent" << "" << "1÷0E";
     QTest::addRow("a prefix edits") << Qt::Key_unknown << "" << "k" << "1÷0k";
     QTest::addRow("backspace edits") << Qt::Key_Backspace << "" << "5" << "1÷5";
     QTest::addRow("an arrow edits") << Qt::Key_Left << "" << "5" << "1÷50";
-    QTest::addRow("Home edits") << Qt::Key_Home << "" << "2" << "21÷0";
     QTest::addRow("Shift alone changes nothing") << Qt::Key_Shift << "" << "5" << "5";
 }
 
