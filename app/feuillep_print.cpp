@@ -1,4 +1,4 @@
-// Printing the scene or the live graph.
+// Printing the scene as its screen picture, or the live graph as its drawing.
 
 #include "app/feuillep.h"
 
@@ -22,7 +22,7 @@ void FeuilleP::Command10_Click()
 
     PrintSubjects subjects{printedImage(scenePicture()), std::nullopt};
     if (graphDrawn())
-        subjects.graph = printedImage(m_graph.picture());
+        subjects.graph = m_graph.printedPicture();
     Confimp confimp(*m_printer, std::move(subjects), m_printChoices, this);
     DialogService::current().runModal(confimp);
     m_printChoices = confimp.choices();

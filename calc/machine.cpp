@@ -1,6 +1,7 @@
 #include "calc/machine.h"
 
 #include "calc/calcmessages.h"
+#include "calc/notation.h"
 #include "calc/resultformat.h"
 
 #include <QElapsedTimer>
@@ -70,10 +71,11 @@ void Machine::connectControls()
 
 void Machine::insertText(const QString& text)
 {
-    if (m_justCalculated) {
-        m_justCalculated = false;
+    if (m_line == LineState::ShowsResult)
         m_ui.display->setText(continuesResult(text) ? QStringLiteral("Ans") : QString());
-    }
+    else if (m_line == LineState::ShowsFault && !text.isEmpty() && !followsOperand(text.front()))
+        m_ui.display->clear();
+    m_line = LineState::Editing;
     m_ui.display->insert(text);
     m_ui.display->setFocus();
 }
@@ -92,33 +94,39 @@ void Machine::calculate()
     finishCalculation(typed);
 }
 
+// A fault leaves the line as typed, the cursor where the pupil left it; a
+// value shows the line as it was computed, its parentheses closed.
 void Machine::finishCalculation(const QString& typed)
 {
-    const Evaluation evaluation = m_evaluator.evaluate(typed);
+    const QString line = closeParentheses(typed);
+    const Evaluation evaluation = m_evaluator.evaluate(line);
     if (evaluation.status == CalcStatus::Blank)
         return;
     if (!evaluation.hasValue()) {
         showInResultLine(calcMessage(evaluation.status), ResultStyle::Message);
+        m_line = LineState::ShowsFault;
         return;
     }
+    if (line != typed)
+        m_ui.display->setText(line);
     const QString result = formatResult(evaluation.value);
     m_evaluator.setAns(evaluation.value);
-    addToHistory(typed, result);
+    addToHistory(line, result);
     showInResultLine(QStringLiteral("= ") + result, ResultStyle::Result);
-    m_justCalculated = true;
+    m_line = LineState::ShowsResult;
     updateIndicators();
 }
 
 void Machine::clearEntry()
 {
-    m_justCalculated = false;
+    m_line = LineState::Editing;
     m_ui.display->clear();
     m_ui.display->setFocus();
 }
 
 void Machine::backspace()
 {
-    m_justCalculated = false;
+    m_line = LineState::Editing;
     m_ui.display->backspace();
     m_ui.display->setFocus();
 }
@@ -137,7 +145,7 @@ void Machine::recallExpression(int row)
 {
     if (row < 0 || row >= m_ui.history->rowCount())
         return;
-    m_justCalculated = false;
+    m_line = LineState::Editing;
     m_ui.display->setText(m_ui.history->item(row, 0)->text());
     m_ui.display->setFocus();
 }
@@ -146,7 +154,10 @@ void Machine::recallResult(int row)
 {
     if (row < 0 || row >= m_ui.history->rowCount())
         return;
-    insertText(m_ui.history->item(row, 1)->text());
+    // The value itself, and a negative one between parentheses: "(-4)" is one
+    // operand, where "-4" would be an operator continuing the line.
+    const QString result = m_ui.history->item(row, 1)->text();
+    insertText(result.startsWith(u'-') ? u'(' + result + u')' : result);
 }
 
 void Machine::clearHistory()
@@ -156,16 +167,16 @@ void Machine::clearHistory()
 }
 
 // Typing after "=" edits the new line, whatever key it was.
-void Machine::displayEdited() { m_justCalculated = false; }
+void Machine::displayEdited() { m_line = LineState::Editing; }
 
-// Each change of the line is computed at once; its time tells whether "=" on
-// the same line deserves the patience notice.
+// Each change of the line is computed at once, as "=" would compute it; its
+// time tells whether "=" on the same line deserves the patience notice.
 void Machine::updatePreview()
 {
     const QString typed = m_ui.display->text();
     QElapsedTimer clock;
     clock.start();
-    const Evaluation evaluation = m_evaluator.evaluate(typed);
+    const Evaluation evaluation = m_evaluator.evaluate(closeParentheses(typed));
     m_timedDuration = std::chrono::nanoseconds(clock.nsecsElapsed());
     m_timedText = typed;
     showInResultLine(evaluation.hasValue() ? QStringLiteral("= ") + formatResult(evaluation.value) : QString(),
@@ -212,7 +223,7 @@ bool Machine::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::KeyPress)
             return handleDisplayKey(static_cast<QKeyEvent*>(event));
         if (event->type() == QEvent::MouseButtonPress)
-            m_justCalculated = false;
+            m_line = LineState::Editing;
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -233,7 +244,7 @@ bool Machine::handleDisplayKey(QKeyEvent* event)
         // Moving or erasing corrects the line; Shift or AltGr alone only
         // prepares the next sign ("+" is Shift and "=" on a French keyboard).
         if (!isModifierOnly(key) && key != Qt::Key_Escape)
-            m_justCalculated = false;
+            m_line = LineState::Editing;
         return false;
     }
     if (text == u"*")

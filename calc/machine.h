@@ -75,10 +75,15 @@ private:
     void updateIndicators();
     bool handleDisplayKey(QKeyEvent* event);
 
+    // What the next key does to the line. After a result it starts a new
+    // line ("Ans" first for an operator); after a fault it starts one only
+    // when it begins an operand (a digit, a function, "("), and edits the
+    // line kept for correction otherwise.
+    enum class LineState { Editing, ShowsResult, ShowsFault };
+
     MachineUi m_ui;
     Evaluator m_evaluator;
-    // Set by "=": the next key starts a new line ("Ans" first for an operator).
-    bool m_justCalculated = false;
+    LineState m_line = LineState::Editing;
     QString m_timedText;
     std::chrono::nanoseconds m_timedDuration{0};
     std::chrono::nanoseconds m_slowThreshold = std::chrono::milliseconds(100);

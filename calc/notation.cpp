@@ -82,19 +82,32 @@ std::optional<char> binaryOperator(QChar c)
     }
 }
 
+struct ParenthesesCount {
+    bool closedTooMany = false; // a ")" without its "(" somewhere
+    qsizetype stillOpen = 0; // at the end of the line
+    qsizetype deepest = 0;
+};
+
+ParenthesesCount countParentheses(const QString& typed)
+{
+    ParenthesesCount count;
+    for (QChar c : typed) {
+        if (c == u'(') {
+            count.deepest = std::max(count.deepest, ++count.stillOpen);
+        } else if (c == u')' && --count.stillOpen < 0) {
+            count.closedTooMany = true;
+            return count;
+        }
+    }
+    return count;
+}
+
 CalcStatus checkParentheses(const QString& typed)
 {
-    int depth = 0;
-    int deepest = 0;
-    for (QChar c : typed) {
-        if (c == u'(')
-            deepest = std::max(deepest, ++depth);
-        else if (c == u')' && --depth < 0)
-            return CalcStatus::Parentheses;
-    }
-    if (depth != 0)
+    const ParenthesesCount count = countParentheses(typed);
+    if (count.closedTooMany || count.stillOpen != 0)
         return CalcStatus::Parentheses;
-    return deepest > maxNesting ? CalcStatus::Impossible : CalcStatus::Value;
+    return count.deepest > maxNesting ? CalcStatus::Impossible : CalcStatus::Value;
 }
 
 // One pass over the typed line. The reader either expects an operand (at the
@@ -448,3 +461,17 @@ bool Reader::readSquare(char power)
 } // namespace
 
 Notation readNotation(const QString& typed) { return Reader(typed).read(); }
+
+QString closeParentheses(const QString& typed)
+{
+    const ParenthesesCount count = countParentheses(typed);
+    if (count.closedTooMany || count.stillOpen == 0)
+        return typed;
+    return typed + QString(count.stillOpen, u')');
+}
+
+bool followsOperand(QChar c)
+{
+    return isPlusOrMinus(c) || binaryOperator(c) || c == u')' || c == u';' || c == QChar(0x00B2) || c == QChar(0x00B3)
+        || c == u'E' || prefixExponent(c);
+}

@@ -20,3 +20,11 @@ struct Notation {
 };
 
 Notation readNotation(const QString& typed);
+
+// The line with every parenthesis still open at its end closed, as "=" reads
+// it ("√(16" is "√(16)"); unchanged when a ")" has no "(" before it.
+QString closeParentheses(const QString& typed);
+
+// Whether a sign needs what stands before it (an operator, ")", ";", the E of
+// an exponent, an SI prefix) rather than beginning an operand.
+bool followsOperand(QChar c);

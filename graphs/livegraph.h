@@ -1,14 +1,45 @@
 #pragma once
 // The small graph of the main window: its frame is drawn once per run by
 // repgraphe, then tracegraphe adds the newest segment of each checked curve
-// at every display update.
+// at every display update. What it shows is kept as data as well, so that one
+// routine draws it on the screen's surface and on any other painter: the
+// printed page gets the same lines and text as vectors.
 
 #include "graphs/graphscale.h"
 #include "ui/picturesurface.h"
+#include "ui/printpage.h"
 
+#include <QColor>
 #include <QImage>
+#include <QLineF>
+#include <QSize>
+#include <array>
+#include <vector>
+
+class QPainter;
 
 namespace graphs {
+
+// One segment of a curve as tracegraphe drew it, in graph units.
+struct TracedSegment {
+    QLineF line;
+    QColor colour;
+
+    bool operator==(const TracedSegment&) const = default;
+};
+
+// Everything the live graph shows.
+struct LiveGraphDrawing {
+    QSize size;
+    GraphScale scale; // not valid: the frame stays blank
+    std::array<bool, kindCount> checked{};
+    std::vector<TracedSegment> segments; // in the order they were traced
+};
+
+// The one drawing of the live graph, in graph units on any painter: the
+// panel colour, the frame (grid, axes, scale labels, legend), then the
+// segments traced so far.
+void paintLiveGraph(QPainter& painter, const LiveGraphDrawing& drawing);
 
 class LiveGraph {
 public:
@@ -31,21 +62,24 @@ public:
     bool tracegraphe(const GraphInputs& in, float simTime, float timeStep, bool bouncing);
 
     const PictureSurface& surface() const { return m_surface; }
+    // The screen picture, which the clipboard gets too.
     QImage picture() const { return m_surface.canvas(); }
+    const LiveGraphDrawing& drawing() const { return m_drawing; }
+    // The graph as it stands now, as a drawing routine of its screen size.
+    PrintedPicture printedPicture() const;
     // The scales of the last frame drawn.
-    const GraphScale& scale() const { return m_scale; }
+    const GraphScale& scale() const { return m_drawing.scale; }
 
     // Graph coordinates of a date and of a value at the last scales.
     double timeToX(double t) const;
     double valueToY(double q) const;
-    double originRow() const { return m_scale.graphHasNegative ? 110 : 200; }
+    double originRow() const;
 
 private:
-    void drawGrid();
-    void drawAxes();
-
     PictureSurface m_surface;
-    GraphScale m_scale;
+    LiveGraphDrawing m_drawing;
+    // The segments of the latest tick that drew any.
+    std::vector<TracedSegment> m_latestTick;
 };
 
 } // namespace graphs

@@ -32,10 +32,16 @@ private slots:
     void editingAfterResultKeepsTheLine();
     void degreeSwitchChangesThePreview();
     void historyGivesBackExpressionsAndResults();
+    void resultTakenBackIsOneValue_data();
+    void resultTakenBackIsOneValue();
     void historyKeepsTheLatestCalculations();
     void historyCanBeCleared();
     void faultsAreShownInTheResultLine_data();
     void faultsAreShownInTheResultLine();
+    void equalsClosesOpenParentheses_data();
+    void equalsClosesOpenParentheses();
+    void firstKeyAfterAFault_data();
+    void firstKeyAfterAFault();
     void invalidLineHasNoPreview();
     void escapeClearsThenCloses();
     void patienceNoticeOnlyForSlowCalculations();
@@ -310,6 +316,39 @@ void TestMachine::historyGivesBackExpressionsAndResults()
     QCOMPARE(display(), QStringLiteral("0,003"));
 }
 
+void TestMachine::resultTakenBackIsOneValue_data()
+{
+    QTest::addColumn<QString>("calculation");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("result");
+
+    QTest::addRow("negative, right after =") << "1-5" << "" << "(-4)" << "= -4";
+    QTest::addRow("negative, after an operator") << "1-5" << "3×" << "3×(-4)" << "= -12";
+    QTest::addRow("negative, after a number") << "1-5" << "2" << "2(-4)" << "= -8";
+    QTest::addRow("negative in E notation") << "-3÷200000" << "" << "(-1,5E-05)" << "= -1,5E-05";
+    QTest::addRow("negative with a positive exponent") << "-2×3E15" << "1+" << "1+(-6E+15)" << "= -6E+15";
+    QTest::addRow("positive in E notation") << "1÷40000" << "" << "2,5E-05" << "= 2,5E-05";
+}
+
+// A click on a result in the history inserts that value, never an operator
+// that would continue Ans.
+void TestMachine::resultTakenBackIsOneValue()
+{
+    QFETCH(QString, calculation);
+    QFETCH(QString, before);
+    QFETCH(QString, display);
+    QFETCH(QString, result);
+
+    typeLine(calculation + u'\n');
+    typeLine(before);
+    clickHistory(0, 1);
+    QCOMPARE(this->display(), display);
+    QCOMPARE(resultLine(), result);
+    typeLine(QStringLiteral("\n"));
+    QCOMPARE(m_machine->ui().history->item(1, 1)->text(), result.mid(2));
+}
+
 void TestMachine::historyKeepsTheLatestCalculations()
 {
     for (int i = 1; i <= Machine::historyLength + 5; ++i) {
@@ -337,7 +376,7 @@ void TestMachine::faultsAreShownInTheResultLine_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
 
-    QTest::addRow("parentheses") << "(2+3"
+    QTest::addRow("parentheses") << "(2+3))"
                                  << "Erreur saisie: revoir les parenthèses";
     QTest::addRow("operators") << "2×÷3"
                                << "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
@@ -360,10 +399,93 @@ void TestMachine::faultsAreShownInTheResultLine()
     // the pupil to correct.
     QCOMPARE(m_machine->ui().history->rowCount(), 1);
     QCOMPARE(m_machine->evaluator().ans(), 6.0);
-    QCOMPARE(display(), QString(typed).replace(u'/', QStringLiteral("÷")));
-    typeLine(QStringLiteral("1"));
-    QVERIFY(display().endsWith(u'1'));
-    QVERIFY(display().size() > 1);
+    const QString shown = QString(typed).replace(u'/', QStringLiteral("÷"));
+    QCOMPARE(display(), shown);
+    typeLine(QStringLiteral("+1"));
+    QCOMPARE(display(), shown + QStringLiteral("+1"));
+}
+
+void TestMachine::equalsClosesOpenParentheses_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("result");
+
+    const QString parentheses = QStringLiteral("Erreur saisie: revoir les parenthèses");
+    QTest::addRow("√ 1 6 = on the keypad") << "" << QStringList{"keyRoot", "key1", "key6", "keyEquals"} << "√(16)"
+                                           << "= 4";
+    QTest::addRow("sin(30 then Enter") << "sin(30\n" << QStringList{} << "sin(30)" << "= 0,5";
+    QTest::addRow("two left open") << "2×(3+(4=" << QStringList{} << "2×(3+(4))" << "= 14";
+    QTest::addRow("one ) too many") << "(2+3))\n" << QStringList{} << "(2+3))" << parentheses;
+    QTest::addRow(") before its (") << ")2+3(\n" << QStringList{} << ")2+3(" << parentheses;
+    QTest::addRow("an empty function") << "" << QStringList{"keySin", "keyEquals"} << "sin(" << parentheses;
+    QTest::addRow("an operand missing inside") << "2×(3+\n" << QStringList{} << "2×(3+"
+                                               << "Erreur saisie: incompréhension sur opérateurs: ^ * / + -";
+}
+
+// At "=" every parenthesis still open is closed, and the history shows the
+// line closed; a fault leaves the line as it was typed.
+void TestMachine::equalsClosesOpenParentheses()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, keys);
+    QFETCH(QString, display);
+    QFETCH(QString, result);
+
+    typeLine(typed);
+    for (const QString& name : keys)
+        QTest::mouseClick(key(name.toLatin1().constData()), Qt::LeftButton);
+    QCOMPARE(this->display(), display);
+    QCOMPARE(resultLine(), result);
+    QTableWidget* history = m_machine->ui().history;
+    const bool computed = result.startsWith(u'=');
+    QCOMPARE(history->rowCount(), computed ? 1 : 0);
+    if (computed)
+        QCOMPARE(history->item(0, 0)->text(), display);
+}
+
+void TestMachine::firstKeyAfterAFault_data()
+{
+    QTest::addColumn<Qt::Key>("press");
+    QTest::addColumn<QString>("keypad");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("display");
+
+    // The fault: "1÷0" gives "Calcul impossible".
+    QTest::addRow("a digit starts a new line") << Qt::Key_unknown << "" << "5" << "5";
+    QTest::addRow("a function") << Qt::Key_unknown << "keySin" << "" << "sin(";
+    QTest::addRow("a function typed") << Qt::Key_unknown << "" << "ln(2" << "ln(2";
+    QTest::addRow("an opening parenthesis") << Qt::Key_unknown << "" << "(" << "(";
+    QTest::addRow("π") << Qt::Key_unknown << "keyPi" << "" << "π";
+    QTest::addRow("Ans") << Qt::Key_unknown << "keyAns" << "" << "Ans";
+    QTest::addRow("an operator edits") << Qt::Key_unknown << "" << "+2" << "1÷0+2";
+    QTest::addRow("a closing parenthesis edits") << Qt::Key_unknown << "" << ")" << "1÷0)";
+    QTest::addRow("an exponent edits") << Qt::Key_unknown << "keyExponent" << "" << "1÷0E";
+    QTest::addRow("a prefix edits") << Qt::Key_unknown << "" << "k" << "1÷0k";
+    QTest::addRow("backspace edits") << Qt::Key_Backspace << "" << "5" << "1÷5";
+    QTest::addRow("an arrow edits") << Qt::Key_Left << "" << "5" << "1÷50";
+    QTest::addRow("Shift alone changes nothing") << Qt::Key_Shift << "" << "5" << "5";
+}
+
+// After a fault the line stays to be corrected; the first key begins a new
+// line only when it begins an operand, and only the first.
+void TestMachine::firstKeyAfterAFault()
+{
+    QFETCH(Qt::Key, press);
+    QFETCH(QString, keypad);
+    QFETCH(QString, typed);
+    QFETCH(QString, display);
+
+    typeLine(QStringLiteral("1/0\n"));
+    QCOMPARE(resultLine(), QStringLiteral("Calcul impossible"));
+    QCOMPARE(this->display(), QStringLiteral("1÷0"));
+    if (press != Qt::Key_unknown)
+        QTest::keyClick(m_machine->ui().display, press);
+    if (!keypad.isEmpty())
+        QTest::mouseClick(key(keypad.toLatin1().constData()), Qt::LeftButton);
+    typeLine(typed);
+    QCOMPARE(this->display(), display);
 }
 
 void TestMachine::invalidLineHasNoPreview()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPoint>
 #include <QProcess>
 #include <QRect>
 #include <QSizeF>
@@ -76,17 +77,21 @@ inline std::vector<QImage> embeddedImages(const QString& file)
     return images;
 }
 
-// Page `page` (from 1) rendered at `dotsPerInch`.
-inline QImage pageImage(const QString& file, int page, int dotsPerInch)
+// Page `page` (from 1) rendered at `dotsPerInch`; only the pixels of `crop`
+// when one is given, which keeps a page at a fine resolution small.
+inline QImage pageImage(const QString& file, int page, int dotsPerInch, const QRect& crop = QRect())
 {
     QTemporaryDir scratch;
     const QString prefix = scratch.filePath(QStringLiteral("page"));
     const QString number = QString::number(page);
+    QStringList arguments{QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"), number,
+                          QStringLiteral("-l"), number, QStringLiteral("-png"), QStringLiteral("-singlefile")};
+    if (crop.isValid())
+        arguments << QStringLiteral("-x") << QString::number(crop.x()) << QStringLiteral("-y")
+                  << QString::number(crop.y()) << QStringLiteral("-W") << QString::number(crop.width())
+                  << QStringLiteral("-H") << QString::number(crop.height());
     QProcess process;
-    process.start(QStringLiteral("pdftoppm"),
-                  {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-f"), number,
-                   QStringLiteral("-l"), number, QStringLiteral("-png"), QStringLiteral("-singlefile"), file,
-                   prefix});
+    process.start(QStringLiteral("pdftoppm"), arguments << file << prefix);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return QImage();
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
@@ -103,6 +108,37 @@ inline QRect boundingBox(const QImage& image, const std::function<bool(QRgb)>& m
                 box |= QRect(x, y, 1, 1);
     }
     return box;
+}
+
+// How much of a screen picture a page rendered at the screen's resolution
+// shows: of the screen's pixels that `onScreen` picks, how many have one that
+// `onPage` picks within a pixel at the same place of the page, where the
+// screen's (0, 0) lies at `origin`.
+struct FoundNear {
+    int onScreen = 0;
+    int onPage = 0;
+
+    double share() const { return onScreen == 0 ? 0.0 : double(onPage) / onScreen; }
+};
+
+inline FoundNear foundNear(const QImage& screen, const QImage& page, QPoint origin,
+                           const std::function<bool(QRgb)>& onScreen, const std::function<bool(QRgb)>& onPage)
+{
+    FoundNear found;
+    for (int y = 0; y < screen.height(); ++y)
+        for (int x = 0; x < screen.width(); ++x) {
+            if (!onScreen(screen.pixel(x, y)))
+                continue;
+            ++found.onScreen;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx) {
+                    const QPoint p = origin + QPoint(x + dx, y + dy);
+                    near = page.valid(p) && onPage(page.pixel(p));
+                }
+            found.onPage += near ? 1 : 0;
+        }
+    return found;
 }
 
 } // namespace pdf

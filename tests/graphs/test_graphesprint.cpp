@@ -119,22 +119,9 @@ void TestGraphesPrint::pageHoldsTheGraph()
 
     // The black lines of the screen (axes, arrow heads, text) are black on
     // paper, give or take a pixel.
-    int blackOnScreen = 0;
-    int foundOnPage = 0;
-    for (int y = 0; y < screen.height(); ++y) {
-        for (int x = 0; x < screen.width(); ++x) {
-            if (!isBlack(screen.pixel(x, y)))
-                continue;
-            ++blackOnScreen;
-            bool found = false;
-            for (int dy = -1; dy <= 1 && !found; ++dy)
-                for (int dx = -1; dx <= 1 && !found; ++dx)
-                    found = isDark(page.pixel(origin.x() + x + dx, origin.y() + y + dy));
-            foundOnPage += found ? 1 : 0;
-        }
-    }
-    QVERIFY(blackOnScreen > 1000);
-    QVERIFY2(foundOnPage >= blackOnScreen * 95 / 100, qPrintable(QStringLiteral("%1 of %2").arg(foundOnPage).arg(blackOnScreen)));
+    const pdf::FoundNear black = pdf::foundNear(screen, page, origin, isBlack, isDark);
+    QVERIFY(black.onScreen > 1000);
+    QVERIFY2(black.share() >= 0.95, qPrintable(QStringLiteral("%1 of %2").arg(black.onPage).arg(black.onScreen)));
     // The time axis runs along row 380 of the graph.
     for (int x = 30; x < 390; x += 20) {
         const QPoint p = origin + QPoint(x, 380);

@@ -1,11 +1,14 @@
-// The live graph: when the frame is drawn, where its axes and grid fall, and
-// which segments the ticks add.
+// The live graph: when the frame is drawn, where its axes and grid fall,
+// which segments the ticks add, and the one drawing behind the screen and
+// the page.
 
 #include "graphs/livegraph.h"
 #include "common/testmain.h"
 
+#include <QPainter>
 #include <QTest>
 #include <cmath>
+#include <functional>
 
 using namespace graphs;
 Q_DECLARE_METATYPE(graphs::GraphInputs)
@@ -48,6 +51,8 @@ private slots:
     void blankWithoutFlight();
     void segments_data();
     void segments();
+    void screenIsTheDrawing_data();
+    void screenIsTheDrawing();
 };
 
 void TestLiveGraph::nothingCheckedAsksForChoice()
@@ -168,6 +173,58 @@ void TestLiveGraph::segments()
         QVERIFY2(columnHas(graph, x, 30, 32, blue), qPrintable(QString::number(x)));
     for (int x : clear)
         QVERIFY2(!columnHas(graph, x, 25, 37, blue), qPrintable(QString::number(x)));
+}
+
+void TestLiveGraph::screenIsTheDrawing_data()
+{
+    QTest::addColumn<GraphInputs>("in");
+    QTest::addColumn<int>("curves");
+    GraphInputs throwUp;
+    throwUp.initialVelocityY = 9;
+    throwUp.checked[KindVy] = true;
+    GraphInputs energies = horizontalLaunch(KindEc);
+    energies.checked[KindEp] = energies.checked[KindEm] = true;
+    QTest::addRow("x(t) up to landing") << horizontalLaunch(KindX) << 1;
+    QTest::addRow("vy(t) across zero") << throwUp << 1;
+    QTest::addRow("three energies") << energies << 3;
+    GraphInputs noFlight = horizontalLaunch(KindY);
+    noFlight.y0 = 0;
+    QTest::addRow("no flight") << noFlight << 0;
+}
+
+// The screen picture is what the drawing routine draws from the kept
+// segments, on any painter; a scene redrawn at the same date adds nothing;
+// the printed picture keeps the graph as it was when it was taken.
+void TestLiveGraph::screenIsTheDrawing()
+{
+    QFETCH(GraphInputs, in);
+    QFETCH(int, curves);
+    constexpr int ticks = 36; // the last two end at the landing date
+    LiveGraph graph;
+    QVERIFY(graph.repgraphe(in));
+    for (int tick = 1; tick <= ticks; ++tick)
+        QVERIFY(graph.tracegraphe(in, float(tick * 0.04), 0.04f, false));
+    const QImage screen = graph.picture();
+    QCOMPARE(graph.drawing().segments.size(), size_t(ticks * curves));
+    QVERIFY(graph.tracegraphe(in, float(ticks * 0.04), 0.04f, false));
+    QCOMPARE(graph.drawing().segments.size(), size_t(ticks * curves));
+    QCOMPARE(graph.picture(), screen);
+
+    const auto drawn = [&screen](const std::function<void(QPainter&)>& draw) {
+        QImage image(screen.size(), screen.format());
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        draw(painter);
+        painter.end();
+        return image;
+    };
+    QCOMPARE(drawn([&](QPainter& painter) { paintLiveGraph(painter, graph.drawing()); }), screen);
+    const PrintedPicture printed = graph.printedPicture();
+    QCOMPARE(printed.screenSize, screen.size());
+    QVERIFY(graph.repgraphe(in));
+    QCOMPARE(drawn(printed.draw), screen);
+    if (curves > 0)
+        QVERIFY(graph.picture() != screen);
 }
 
 TAVREL_TEST_MAIN(TestLiveGraph)
