@@ -5,11 +5,11 @@
 #include "app/windowfixture.h"
 #include "common/testmain.h"
 
+#include "common/pixels.h"
 #include "config/configuration.h"
 #include "config/recordfile.h"
-#include "common/pixels.h"
-#include "ui/picturesurface.h"
 #include "exercises/exercisefile.h"
+#include "ui/picturesurface.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -109,8 +109,9 @@ void TestHelpManual::everyPageHasATitle()
     QVERIFY2(!document.metaInformation(QTextDocument::DocumentTitle).trimmed().isEmpty(), qPrintable(page));
     QVERIFY2(document.toPlainText().size() > 400, qPrintable(page));
     // Read outside the help window too, the page keeps its look.
-    QVERIFY2(read(helpDirectory().filePath(page)).contains(QLatin1String("<link rel=\"stylesheet\" href=\"aide.css\">")),
-             qPrintable(page));
+    QVERIFY2(
+        read(helpDirectory().filePath(page)).contains(QLatin1String("<link rel=\"stylesheet\" href=\"aide.css\">")),
+        qPrintable(page));
 }
 
 void TestHelpManual::everyPageReachableFromTheContents()

@@ -19,7 +19,8 @@ bool isGroupSpace(QChar c) { return c == QChar(0x202F) || c == QChar(0x2009) || 
 // What a written-out calculation is made of, on one line.
 bool inCalculation(QChar c)
 {
-    return c.isDigit() || (c.isSpace() && c != u'\n') || isMinus(c) || isProduct(c) || QStringView(u",+()²½√^").contains(c);
+    return c.isDigit() || (c.isSpace() && c != u'\n') || isMinus(c) || isProduct(c)
+        || QStringView(u",+()²½√^").contains(c);
 }
 // Where a calculation may begin, so that a sign there is a sign and not a subtraction.
 bool isBoundary(QChar c) { return QStringView(u"=≈:;\n").contains(c); }
@@ -34,7 +35,10 @@ struct Printed {
 // and "^(…)".
 class Reader {
 public:
-    explicit Reader(QStringView text) : m_text(text) {}
+    explicit Reader(QStringView text)
+        : m_text(text)
+    {
+    }
 
     // The value of the whole text, or nothing when it is not one expression.
     std::optional<double> expression()

@@ -513,7 +513,8 @@ QString shown(const Answer& answer)
         const int magnitude = int(std::floor(std::log10(std::fabs(answer.value))));
         decimals = std::max(0, 2 - magnitude);
         // 9,996 rounds to 10,0, not 10,00.
-        if (decimals > 0 && std::fabs(std::round(answer.value * std::pow(10, decimals))) >= std::pow(10, decimals + magnitude + 1))
+        if (decimals > 0
+            && std::fabs(std::round(answer.value * std::pow(10, decimals))) >= std::pow(10, decimals + magnitude + 1))
             --decimals;
     }
     QString pattern = QStringLiteral("###0");

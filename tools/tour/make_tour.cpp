@@ -232,11 +232,12 @@ void rangeExercise(Maker& maker)
     correction.paragraph(QStringLiteral("x(t) = 4,95 t        y(t) = −4,90 t² + 4,95 t + 1,00"));
     correction.paragraph(QStringLiteral("**2.** En éliminant t : y = −g x² / (2 v0² cos² α) + x tan α + y0, soit "
                                         "**y = −0,200 x² + x + 1,00** (x et y en mètres)."));
-    correction.paragraph(QStringLiteral("**3.** Le sommet est atteint pour x = 1 / (2 × 0,200) = 2,50 m : la hauteur "
-                                        "maximale vaut y(2,50) = −0,200 × 2,50² + 2,50 + 1,00 = **2,25 m**. La boule touche le "
-                                        "sol quand y = 0, soit −0,200 x² + x + 1,00 = 0, dont la racine positive est "
-                                        "x = (1 + √(1 + 4 × 0,200 × 1,00)) / (2 × 0,200) = **5,85 m** : c'est la "
-                                        "portée, atteinte au bout de 5,85 / 4,95 = 1,18 s."));
+    correction.paragraph(
+        QStringLiteral("**3.** Le sommet est atteint pour x = 1 / (2 × 0,200) = 2,50 m : la hauteur "
+                       "maximale vaut y(2,50) = −0,200 × 2,50² + 2,50 + 1,00 = **2,25 m**. La boule touche le "
+                       "sol quand y = 0, soit −0,200 x² + x + 1,00 = 0, dont la racine positive est "
+                       "x = (1 + √(1 + 4 × 0,200 × 1,00)) / (2 × 0,200) = **5,85 m** : c'est la "
+                       "portée, atteinte au bout de 5,85 / 4,95 = 1,18 s."));
     correction.paragraph(QStringLiteral("**4.** La situation de la correction trace la trajectoire avec le vecteur "
                                         "vitesse ; lancée par le bouton de la chronophotographie (la caméra), elle "
                                         "laisse aussi une image de la boule toutes les 100 ms. À l'arrivée au sol, "

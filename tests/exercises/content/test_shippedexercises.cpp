@@ -1,7 +1,7 @@
+#include "common/testmain.h"
 #include "tools/exercises/arithmetic.h"
 #include "tools/exercises/content.h"
 #include "tools/exercises/generator.h"
-#include "common/testmain.h"
 
 #include "config/configuration.h"
 #include "exercises/exercisefile.h"
@@ -350,7 +350,8 @@ void TestShippedExercises::correctionsStateTheAnswers()
     // Each figure is numbered under it and referred to by its number in the text.
     for (const QString& source : {statementSource, correctionSource})
         for (qsizetype n = 1; n <= source.count(QStringLiteral("<img src=\"figure:")); ++n)
-            QVERIFY2(source.contains(QStringLiteral("Figure %1 :").arg(n)) && source.contains(QStringLiteral("figure %1").arg(n)),
+            QVERIFY2(source.contains(QStringLiteral("Figure %1 :").arg(n))
+                         && source.contains(QStringLiteral("figure %1").arg(n)),
                      qPrintable(e->name + QStringLiteral(" figure %1").arg(n)));
     for (const content::Answer& answer : e->answers) {
         const QString placeholder = QStringLiteral("{{%1}}").arg(answer.key);
@@ -451,9 +452,11 @@ void TestShippedExercises::calculationsRecomputedAsPrinted_data()
     QTest::addRow("last digit off under =") << u"(−8,19 − 8,19) / 1,67 = −9,80"_s << 1 << 1;
     QTest::addRow("a chain") << u"y = −½ × 9,80 × 1,00² + 10,00 = 5,10 m ; E = ½ × 0,33 × 8,00² = 10,56 J"_s << 2 << 0;
     QTest::addRow("a root, a bracket") << u"v = √(2 × 9,80 × 10,0) = 14,0 (1 − 0,49 = 0,51)"_s << 2 << 0;
-    QTest::addRow("a power of ten") << u"P = 1\u202F830 × 9,80 = 1,79 × 10^(4) N, not 1\u202F830 × 9,80 = 1,80 × 10^(4) N"_s << 2 << 1;
+    QTest::addRow("a power of ten")
+        << u"P = 1\u202F830 × 9,80 = 1,79 × 10^(4) N, not 1\u202F830 × 9,80 = 1,80 × 10^(4) N"_s << 2 << 1;
     QTest::addRow("digits apart") << u"P = 1 830 × 9,80 = 1,79 × 10^(4) N"_s << 1 << 1;
-    QTest::addRow("symbols") << u"h1 / h0 = 0,49 ; y(1,00) = 5,10 ; −0,20 x² + x + 1,00 = 0 ; 0,7² × h0 = 2"_s << 0 << 0;
+    QTest::addRow("symbols") << u"h1 / h0 = 0,49 ; y(1,00) = 5,10 ; −0,20 x² + x + 1,00 = 0 ; 0,7² × h0 = 2"_s << 0
+                             << 0;
     QTest::addRow("wrong result") << u"Δv = 9,80 × 0,50 = 4,80 m·s^(−1)"_s << 1 << 1;
 }
 
