@@ -269,8 +269,10 @@ private:
             } else if (const QByteArray byte = inCodePage(c); !byte.isEmpty()) {
                 out += "\\'" + byte.toHex();
             } else {
-                // \uN takes a signed 16-bit N; the '?' is for readers without Unicode.
-                out += "\\u" + QByteArray::number(qint16(unit)) + "?";
+                // \uN takes a signed 16-bit N; the '?' is for readers without
+                // Unicode, written as a byte so that no reader takes it for the
+                // end of the control word and skips the next character instead.
+                out += "\\u" + QByteArray::number(qint16(unit)) + "\\'3f";
             }
         }
         return out;

@@ -5,9 +5,11 @@
 #include "app/windowfixture.h"
 #include "common/testmain.h"
 
+#include "common/pixels.h"
 #include "config/configuration.h"
 #include "config/recordfile.h"
 #include "exercises/exercisefile.h"
+#include "ui/picturesurface.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -102,6 +104,7 @@ private slots:
     void welcomeTextIsNoEdit();
     void closingAsksAboutAnEditedText();
     void closingTheExerciseShowsTheWelcomeText();
+    void secondThrowDrawnOverTheFirst();
 };
 
 void TestExercises::buttonPopsTheMenuUp()
@@ -138,8 +141,11 @@ void TestExercises::gettingStartedActivity()
     QVERIFY(pictureCount(*box->document()) >= 7);
     QCOMPARE(f.w().ui().fich->text(), applicationDirectory() + QStringLiteral("TAVREL.PEM"));
     QVERIFY(!box->isReadOnly());
-    // The activity's situation is the start-up one, with the trajectory marked.
+    // The activity's situation: the start-up ball, its trajectory marked,
+    // thrown so that its bounces stay inside the scene.
     QCOMPARE(f.w().ui().Combo2->currentIndex(), 2);
+    QCOMPARE(f.w().ui().Text3->text(), QStringLiteral("10,00"));
+    QCOMPARE(f.w().ui().Text4->text(), QStringLiteral("80,00"));
     QVERIFY(f.w().ui().Check8->isChecked());
 }
 
@@ -169,7 +175,7 @@ void TestExercises::sampleExerciseHasItsSituationAndCorrection()
     QVERIFY(item(f.w(), "opencor")->isEnabled());
     f.w().findChild<QMenu*>(QStringLiteral("optionexo"))->hide();
     item(f.w(), "opencor")->trigger();
-    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Corrigé")));
+    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Correction : la portée")));
     QVERIFY(box->isReadOnly());
     QCOMPARE(f.w().ui().chrono->text(), QStringLiteral("100"));
     QVERIFY(f.w().windowTitle().endsWith(QStringLiteral("portee_corrige.P20")));
@@ -221,7 +227,8 @@ void TestExercises::everyShippedExerciseOpens()
     item(f.w(), "opencor")->trigger();
     QCOMPARE(messages(f.dialogs), QStringList());
     QVERIFY(box->isReadOnly());
-    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Corrig")) || box->toPlainText().startsWith(QStringLiteral("Correction")));
+    // Every correction opens on the same heading.
+    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Correction : ")));
     checkSituationApplied(f.w(), exercises::resolveRelative(folder, file->correctionConfiguration));
 }
 
@@ -292,6 +299,37 @@ void TestExercises::closingTheExerciseShowsTheWelcomeText()
     QVERIFY(box->toPlainText().contains(QStringLiteral("Prise en main")));
     QCOMPARE(f.w().ui().fich->text(), QString());
     QVERIFY(box->isReadOnly());
+}
+
+void TestExercises::secondThrowDrawnOverTheFirst()
+{
+    // What two statements ask: throw, change the angle or the projectile,
+    // tick "Marquer la trajectoire" again and throw; the first trajectory stays.
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.loadConfiguration(applicationDirectory() + QStringLiteral("angles_complementaires_enonce.P20"));
+    const QColor trajectory(255, 255, 0);
+    const auto traced = [&] { return testing::countColour(w.sceneSurface().background(), trajectory); };
+    const auto throwIt = [&] {
+        w.command15_Click();
+        for (int tick = 0; w.timerRunning() && tick < 2000; ++tick)
+            w.Timer1_Timer();
+    };
+    const int photograph = traced();
+    throwIt();
+    const int first = traced();
+    QVERIFY(first > photograph);
+    QVERIFY(!w.ui().Check8->isChecked());
+    w.ui().Text4->setText(QStringLiteral("60"));
+    w.Text4_LostFocus();
+    QCOMPARE(traced(), first);
+    w.ui().Check8->setChecked(true);
+    throwIt();
+    const int both = traced();
+    QVERIFY(both > first);
+    w.ui().Combo2->setCurrentIndex(0);
+    w.Combo2_Click();
+    QCOMPARE(traced(), both);
 }
 
 TAVREL_TEST_MAIN(TestExercises)

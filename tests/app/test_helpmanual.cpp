@@ -108,6 +108,10 @@ void TestHelpManual::everyPageHasATitle()
     document.setHtml(read(helpDirectory().filePath(page)));
     QVERIFY2(!document.metaInformation(QTextDocument::DocumentTitle).trimmed().isEmpty(), qPrintable(page));
     QVERIFY2(document.toPlainText().size() > 400, qPrintable(page));
+    // Read outside the help window too, the page keeps its look.
+    QVERIFY2(
+        read(helpDirectory().filePath(page)).contains(QLatin1String("<link rel=\"stylesheet\" href=\"aide.css\">")),
+        qPrintable(page));
 }
 
 void TestHelpManual::everyPageReachableFromTheContents()

@@ -6,6 +6,7 @@
 #include "exercises/rtfprobe.h"
 #include "common/testmain.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextTable>
 #include <QUrl>
@@ -136,9 +137,14 @@ void TestRtfWriter::characters()
     QFETCH(QString, text);
     QTextDocument written;
     QTextCursor(&written).insertText(text);
+    const QByteArray rtf = rtf::write(written);
     QTextDocument read;
-    QVERIFY(rtf::read(rtf::write(written), read));
+    QVERIFY(rtf::read(rtf, read));
     QCOMPARE(read.toRawText(), written.toRawText());
+    // The fallback of \uN is a byte of its own: a reader that takes a "?"
+    // for the end of the control word would skip the character after it.
+    static const QRegularExpression bareFallback(QStringLiteral("(?<!\\\\)\\\\u-?\\d++(?!\\\\'3f)"));
+    QVERIFY2(!bareFallback.match(QString::fromLatin1(rtf)).hasMatch(), rtf.constData());
 }
 
 void TestRtfWriter::tableRoundTrip()

@@ -7,6 +7,7 @@
 #include "ui/colourvalue.h"
 #include "ui/numberformat.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace content {
@@ -191,7 +192,7 @@ Exercise porteeMaximale()
             .answers = {{"v0", t45.v0()},
                         {"g", t45.g()},
                         {"portee40", t40.range()},
-                        {"portee45", t45.range()},
+                        {"portee45", t45.range(), 2},
                         {"portee50", t50.range()},
                         {"max", double(t45.v0()) * t45.v0() / t45.g()}}};
 }
@@ -238,17 +239,32 @@ Exercise chronophotographie()
     const float tau = 0.2f;
     const Situation start = Situation(sim::Terre, sim::Pierre, 0, 8, 3, 0).showing({grid, centreMarksOnly}).chrono(200);
     const Throw t(start);
+    const auto toThe = [](double value, int decimals) {
+        const double scale = std::pow(10.0, decimals);
+        return std::round(value * scale) / scale;
+    };
     std::vector<Answer> answers = {
-        {"tau", tau}, {"y0", t.y0()}, {"dx", t.x(tau) - t.x0()}, {"vx", t.vx()}, {"g", t.g()}};
+        {"tau", tau, 2}, {"y0", t.y0(), 2}, {"dx", t.x(tau) - t.x0(), 2}, {"vx", t.vx()}, {"g", t.g()}};
+    // The table as a pupil fills it: positions read to the centimetre, the
+    // columns after them computed from what is written.
+    double ratios = 0;
     for (int n = 1; n <= 4; ++n) {
         const float date = float(n) * tau;
-        const double drop = t.y0() - t.y(date);
-        answers.push_back({QStringLiteral("x%1").arg(n), t.x(date)});
-        answers.push_back({QStringLiteral("y%1").arg(n), t.y(date)});
-        answers.push_back({QStringLiteral("h%1").arg(n), drop});
-        answers.push_back({QStringLiteral("r%1").arg(n), drop / (double(date) * date)});
+        const double drop = toThe(t.y0(), 2) - toThe(t.y(date), 2);
+        const double ratio = drop / (double(date) * date);
+        ratios += ratio;
+        answers.push_back({QStringLiteral("x%1").arg(n), t.x(date), 2});
+        answers.push_back({QStringLiteral("y%1").arg(n), t.y(date), 2});
+        answers.push_back({QStringLiteral("h%1").arg(n), drop, 2});
+        answers.push_back({QStringLiteral("r%1").arg(n), ratio, 1});
     }
+    const double ratio = toThe(ratios / 4, 1);
+    answers.push_back({"r", ratio, 1});
+    answers.push_back({"gmesure", 2 * ratio, 1});
     answers.push_back({"gtau2", double(t.g()) * tau * tau});
+    // A reading one centimetre off, and what it changes in h / t² at the first date.
+    answers.push_back({"lecture", 0.01, 2});
+    answers.push_back({"ecartLecture", 0.01 / (double(tau) * tau), 2});
     return {.name = u"chronophotographie"_s,
             .title = u"Lire une chronophotographie"_s,
             .level = 2,
@@ -277,12 +293,12 @@ Exercise variationVitesse()
             .statementSituation = start,
             .correctionSituation = start.traced().showing({&Configuration::construction, &Configuration::acceleration}),
             .figures = {{.name = u"lancer"_s, .throws = {{start}}}},
-            .answers = {{"dt", dt},
-                        {"vx", t.vx()},
-                        {"vy0", t.vy(0.0f)},
-                        {"vy1", t.vy(0.5f)},
-                        {"vy2", t.vy(1.0f)},
-                        {"vy3", t.vy(1.5f)},
+            .answers = {{"dt", dt, 2},
+                        {"vx", t.vx(), 2},
+                        {"vy0", t.vy(0.0f), 2},
+                        {"vy1", t.vy(0.5f), 2},
+                        {"vy2", t.vy(1.0f), 2},
+                        {"vy3", t.vy(1.5f), 2},
                         {"dv1", t.vy(0.0f) - t.vy(0.5f)},
                         {"dv2", t.vy(0.5f) - t.vy(1.0f)},
                         {"dv3", t.vy(1.0f) - t.vy(1.5f)},
@@ -310,14 +326,15 @@ Exercise energieMecanique()
             .statementSituation = start,
             .correctionSituation = start.showing({velocity, weight}),
             .figures = {{.name = u"lancer"_s, .throws = {{start}}}},
-            .answers = {{"m", m},
-                        {"ec0", ec0},
-                        {"ep0", ep0},
-                        {"em0", ec0 + ep0},
+            // The mass is given to the hundredth of a kilogram, the energies to the hundredth of a joule.
+            .answers = {{"m", m, 2},
+                        {"ec0", ec0, 2},
+                        {"ep0", ep0, 2},
+                        {"em0", ec0 + ep0, 2},
                         {"vx", t.vx()},
-                        {"ectop", ecTop},
-                        {"eptop", epTop},
-                        {"emtop", ecTop + epTop},
+                        {"ectop", ecTop, 2},
+                        {"eptop", epTop, 2},
+                        {"emtop", ecTop + epTop, 2},
                         {"top", top},
                         {"topEnergy", t.y0() + (t.v0() * double(t.v0()) - double(t.vx()) * t.vx()) / (2.0 * t.g())},
                         {"vsol", t.speed(flight)},
@@ -341,6 +358,8 @@ Exercise rebondBallon()
     const double up2 = k * up1;
     const double em0 = m * g * t.y0();
     const double em1 = m * g * h1;
+    // The simulator's own run, as "Simulation" plays it.
+    const Bounces played = t.bounces();
     return {.name = u"rebond_ballon"_s,
             .title = u"Les rebonds du ballon"_s,
             .level = 2,
@@ -356,15 +375,24 @@ Exercise rebondBallon()
                         {"h1", h1},
                         {"v2", up2},
                         {"h2", up2 * up2 / (2 * g)},
-                        {"rapport", h1 / t.y0()},
-                        {"k2", k * k},
-                        {"lost", 1 - k * k},
+                        {"rapport", h1 / t.y0(), 2},
+                        {"k2", k * k, 2},
+                        {"lost", 1 - k * k, 2},
                         {"em0", em0},
                         {"em1", em1},
                         {"perte", em0 - em1},
                         {"part", 100 * (em0 - em1) / em0, 0},
                         {"rebonds", double(bounces), 0},
-                        {"vfin", impact * std::pow(k, bounces + 1)}}};
+                        {"vfin", impact * std::pow(k, bounces + 1)},
+                        {"rebondsSim", double(played.speeds.size()), 0},
+                        {"v1sim", played.speeds.at(0)},
+                        {"h1sim", played.heights.at(0), 2},
+                        {"h2sim", played.heights.at(1), 2},
+                        {"ecart", 100 * (played.heights.at(0) - h1) / h1, 0},
+                        {"vfinSim", played.lastSpeed},
+                        {"tchute", t.flightTime()},
+                        {"tdepart", played.firstBounceTime, 2},
+                        {"pas", sim::tickStep(false), 2}}};
 }
 
 Exercise masseTrajectoire()
@@ -478,10 +506,30 @@ std::vector<Exercise> catalogue()
 
 QString shown(const Answer& answer)
 {
+    int decimals = 2;
+    if (answer.decimals) {
+        decimals = *answer.decimals;
+    } else if (answer.value != 0) {
+        const int magnitude = int(std::floor(std::log10(std::fabs(answer.value))));
+        decimals = std::max(0, 2 - magnitude);
+        // 9,996 rounds to 10,0, not 10,00.
+        if (decimals > 0
+            && std::fabs(std::round(answer.value * std::pow(10, decimals))) >= std::pow(10, decimals + magnitude + 1))
+            --decimals;
+    }
     QString pattern = QStringLiteral("###0");
-    if (answer.decimals > 0)
-        pattern += u'.' + QString(answer.decimals, u'0');
-    return formatPattern(answer.value, pattern);
+    if (decimals > 0)
+        pattern += u'.' + QString(decimals, u'0');
+    QString text = formatPattern(answer.value, pattern);
+    const qsizetype digitsStart = text.startsWith(u'-') ? 1 : 0;
+    if (digitsStart == 1)
+        text[0] = QChar(0x2212);
+    const qsizetype comma = text.indexOf(u',');
+    const qsizetype digitsEnd = comma < 0 ? text.size() : comma;
+    if (digitsEnd - digitsStart >= 4)
+        for (qsizetype at = digitsEnd - 3; at > digitsStart; at -= 3)
+            text.insert(at, QChar(0x202F));
+    return text;
 }
 
 } // namespace content

@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace content {
@@ -19,7 +20,9 @@ namespace content {
 struct Answer {
     QString key;
     double value;
-    int decimals = 2;
+    // Without a number of decimals, three significant figures: the data
+    // (g = 9,80 m·s⁻²) are given to three.
+    std::optional<int> decimals = std::nullopt;
 };
 
 struct Exercise {
@@ -45,7 +48,8 @@ struct Exercise {
 
 std::vector<Exercise> catalogue();
 
-// The answer as the program shows a number: rounded, decimal comma.
+// The answer as a French text prints a number: rounded, decimal comma, the
+// true minus sign and the thousands set apart by a narrow no-break space.
 QString shown(const Answer& answer);
 
 } // namespace content

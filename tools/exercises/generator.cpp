@@ -1,4 +1,5 @@
 #include "tools/exercises/generator.h"
+#include "tools/exercises/arithmetic.h"
 
 #include "exercises/exercisefilewriter.h"
 #include "exercises/rtf/rtfwriter.h"
@@ -88,7 +89,12 @@ std::optional<QString> fillIn(const QString& html, const Exercise& exercise, QSt
                 *unknownKey = match.captured(1);
             return std::nullopt;
         }
-        result += html.mid(from, match.capturedStart() - from) + shown(*answer);
+        QString number = shown(*answer);
+        // The HTML reader turns every space but the no-break one into a plain
+        // space, except where white space is kept as written.
+        if (number.contains(QChar(0x202F)))
+            number = QStringLiteral("<span style=\"white-space: pre\">") + number + QStringLiteral("</span>");
+        result += html.mid(from, match.capturedStart() - from) + number;
         from = match.capturedEnd();
     }
     return result + html.mid(from);
@@ -115,6 +121,11 @@ std::optional<QByteArray> rtfFromHtml(const QString& html, const Exercise& exerc
     document.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
     document.setDefaultStyleSheet(QString::fromLatin1(styleSheet));
     document.setHtml(html);
+    const CalculationCheck calculations = checkCalculations(withExponents(document));
+    if (!calculations.wrong.isEmpty()) {
+        *error = calculations.wrong.join(QStringLiteral("; "));
+        return std::nullopt;
+    }
     return rtf::write(document);
 }
 

@@ -20,7 +20,8 @@ QString sourceDirectory();
 std::optional<QString> fillIn(const QString& html, const Exercise& exercise, QString* unknownKey = nullptr);
 // The same RTF on every machine: the document's fonts are fixed, and the
 // figures the text shows are drawn from the exercise's. Nothing, with the
-// reason in error, when a figure is not the exercise's or cannot be drawn.
+// reason in error, when a figure is not the exercise's or cannot be drawn,
+// or when a calculation written out in the text does not give its result.
 std::optional<QByteArray> rtfFromHtml(const QString& html, const Exercise& exercise, QString* error);
 
 // Writes the five files of every exercise into outputDirectory; false, with

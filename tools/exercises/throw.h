@@ -5,7 +5,21 @@
 #include "config/configuration.h"
 #include "sim/flight.h"
 
+#include <vector>
+
 namespace content {
+
+// The bounces of the ball as the animation plays them, tick after tick.
+struct Bounces {
+    // The vertical speed after each bounce that sends the ball up again.
+    std::vector<float> speeds;
+    // The greatest height of the centre, tick after tick, after each of them.
+    std::vector<double> heights;
+    // The date of the first bounce, from which the ball leaves again.
+    float firstBounceTime = 0;
+    // The vertical speed at the last contact, too weak for one more bounce.
+    float lastSpeed = 0;
+};
 
 class Throw {
 public:
@@ -29,6 +43,9 @@ public:
     // The top of the flight, where vy = 0 (the start when thrown downwards).
     float topTime() const { return m_flight.highestPointTime(); }
     double topHeight() const { return m_flight.highestPointY(); }
+    // The throw run by the animation's ticks, as by "Simulation", or by the
+    // chronophotography's button with a photograph every so many ms.
+    Bounces bounces(double photoIntervalMs = 0) const;
 
 private:
     sim::Flight m_flight;

@@ -117,7 +117,7 @@ void gettingStarted(Maker& maker)
     text.paragraph(QStringLiteral("Cette activité vous fait découvrir le simulateur pas à pas. Chaque étape se fait "
                                   "dans la fenêtre principale ; ce texte reste affiché ici pendant ce temps. "
                                   "La situation de départ vient d'être chargée : sur la **Terre**, un **ballon "
-                                  "(450 g)** posé à l'origine, lancé à **15 m.s-1** sous un angle de **77°**."));
+                                  "(450 g)** posé à l'origine, lancé à **10 m·s^−1^** sous un angle de **80°**."));
 
     text.heading(QStringLiteral("1. Un premier lancer"));
     text.paragraph(QStringLiteral("Sous la scène, cliquez sur le bouton **Simulation** (le triangle) : le ballon "
@@ -126,8 +126,11 @@ void gettingStarted(Maker& maker)
                                   "nouvel appui la fait avancer d'un pas. **Stop** arrête le lancer et "
                                   "**Retrouver la position initiale** remet le ballon au départ."));
     text.picture(maker.manualPicture("controles.png"), 330);
-    text.paragraph(QStringLiteral("Dans l'onglet **Affichage**, cochez ") + quoted(QStringLiteral("Marquer la trajectoire"))
-                   + QStringLiteral(" puis relancez : la trajectoire reste tracée sur la scène, avec le repère."));
+    text.paragraph(QStringLiteral("La trajectoire reste tracée sur la scène, avec le repère. À la fin du mouvement, "
+                                  "la case ")
+                   + quoted(QStringLiteral("Marquer la trajectoire"))
+                   + QStringLiteral(" de l'onglet **Affichage** se décoche : cochez-la de nouveau avant de relancer "
+                                    "pour tracer la trajectoire suivante."));
     text.picture(maker.manualPicture("fenetre.png"), 330);
 
     text.heading(QStringLiteral("2. Les onglets"));
@@ -137,8 +140,9 @@ void gettingStarted(Maker& maker)
                                   "survole la souris."));
     text.paragraph(QStringLiteral("Dans **Paramètres**, choisissez le lieu (Terre, Lune ou Mars), le projectile, "
                                   "puis tapez x0, y0, v0 et l'angle α. Validez par la touche Entrée : une valeur "
-                                  "hors des limites est ramenée à la plus proche permise. Essayez par exemple "
-                                  "v0 = 10 et α = 45 sur la Lune, puis relancez."));
+                                  "hors des limites est ramenée à la plus proche permise. Essayez par exemple, sur "
+                                  "la Lune, v0 = 3 et α = 75, puis relancez : le ballon monte à plus de 2,5 m, "
+                                  "quand le même lancer sur la Terre ne le monte pas à 0,5 m."));
     text.picture(maker.manualPicture("parametres.png"), 300);
 
     text.heading(QStringLiteral("3. Les vecteurs"));
@@ -205,32 +209,39 @@ void rangeExercise(Maker& maker)
     Statement statement;
     statement.title(QStringLiteral("La portée d'un tir de pétanque"));
     statement.paragraph(QStringLiteral("Un joueur lance une **boule de pétanque (800 g)** sur la Terre "
-                                       "(g = 9,8 N.kg-1). Elle quitte sa main à **1,00 m** du sol, avec une vitesse "
-                                       "de **7,00 m.s-1** qui fait un angle de **45°** avec l'horizontale. On néglige "
-                                       "l'action de l'air."));
+                                       "(g = 9,80 N·kg^−1^). Elle quitte sa main à **1,00 m** du sol, avec une "
+                                       "vitesse de **7,00 m·s^−1^** qui fait un angle de **45°** avec l'horizontale. "
+                                       "On néglige l'action de l'air."));
     statement.heading(QStringLiteral("Questions"));
     statement.paragraph(QStringLiteral("1. Établir les équations horaires x(t) et y(t) du centre d'inertie de la boule."));
     statement.paragraph(QStringLiteral("2. En déduire l'équation de la trajectoire y(x)."));
     statement.paragraph(QStringLiteral("3. Calculer la hauteur maximale atteinte et la distance à laquelle la boule "
                                        "touche le sol (sa portée)."));
-    statement.paragraph(QStringLiteral("4. Vérifier avec le simulateur : lancez la boule avec la chronophotographie, "
-                                       "puis lisez la portée sur la scène ou dans la fenêtre des graphes."));
+    statement.paragraph(QStringLiteral("4. Vérifier avec le simulateur : lancez la boule. À l'arrivée au sol, "
+                                       "l'abscisse affichée sous la scène est la portée ; la fenêtre des graphes "
+                                       "donne x(t) et y(t)."));
     statement.paragraph(QStringLiteral("Écrivez vos réponses ci-dessous, puis enregistrez ce texte."));
     statement.paragraph(QString());
     maker.write(QStringLiteral("portee_enonce.rtf"), statement.rtf());
 
     Statement correction;
-    correction.title(QStringLiteral("Corrigé : la portée d'un tir de pétanque"));
-    correction.paragraph(QStringLiteral("**1.** La boule n'est soumise qu'à son poids : son accélération vaut g, "
-                                        "verticale vers le bas. Avec v0 = 7,00 m.s-1 et α = 45° :"));
-    correction.paragraph(QStringLiteral("x(t) = v0.cos α . t = 4,95 t        y(t) = -4,9 t² + 4,95 t + 1,00"));
-    correction.paragraph(QStringLiteral("**2.** En éliminant t : y = -g x² / (2 v0² cos² α) + x tan α + y0, soit "
-                                        "**y = -0,20 x² + x + 1,00** (x et y en mètres)."));
-    correction.paragraph(QStringLiteral("**3.** Le sommet est atteint pour x = 2,50 m : la hauteur maximale vaut "
-                                        "**2,25 m**. La boule touche le sol quand y = 0, soit -0,20 x² + x + 1,00 = 0 : "
-                                        "la portée vaut **5,85 m**, atteinte au bout de 1,18 s."));
-    correction.paragraph(QStringLiteral("**4.** La situation de la correction trace la trajectoire et prend une "
-                                        "chronophotographie toutes les 100 ms : lancez-la et comparez."));
+    correction.title(QStringLiteral("Correction : la portée d'un tir de pétanque"));
+    correction.paragraph(QStringLiteral("**1.** La boule n'est soumise qu'à son poids : son accélération est le "
+                                        "champ de pesanteur, vertical vers le bas, de valeur g. Avec v0 = 7,00 m·s^−1^ "
+                                        "et α = 45°, v0·cos α = v0·sin α = 4,95 m·s^−1^ :"));
+    correction.paragraph(QStringLiteral("x(t) = 4,95 t        y(t) = −4,90 t² + 4,95 t + 1,00"));
+    correction.paragraph(QStringLiteral("**2.** En éliminant t : y = −g x² / (2 v0² cos² α) + x tan α + y0, soit "
+                                        "**y = −0,200 x² + x + 1,00** (x et y en mètres)."));
+    correction.paragraph(
+        QStringLiteral("**3.** Le sommet est atteint pour x = 1 / (2 × 0,200) = 2,50 m : la hauteur "
+                       "maximale vaut y(2,50) = −0,200 × 2,50² + 2,50 + 1,00 = **2,25 m**. La boule touche le "
+                       "sol quand y = 0, soit −0,200 x² + x + 1,00 = 0, dont la racine positive est "
+                       "x = (1 + √(1 + 4 × 0,200 × 1,00)) / (2 × 0,200) = **5,85 m** : c'est la "
+                       "portée, atteinte au bout de 5,85 / 4,95 = 1,18 s."));
+    correction.paragraph(QStringLiteral("**4.** La situation de la correction trace la trajectoire avec le vecteur "
+                                        "vitesse ; lancée par le bouton de la chronophotographie (la caméra), elle "
+                                        "laisse aussi une image de la boule toutes les 100 ms. À l'arrivée au sol, "
+                                        "l'abscisse affichée sous la scène est la portée, 5,85 m."));
     maker.write(QStringLiteral("portee_corrige.rtf"), correction.rtf());
 
     maker.writeExercise(QStringLiteral("portee.E43"),
@@ -244,22 +255,25 @@ void rangeExercise(Maker& maker)
 void moonExercise(Maker& maker)
 {
     Statement statement;
-    statement.title(QStringLiteral("Sauter sur la Lune"));
-    statement.paragraph(QStringLiteral("Sur la **Lune**, le champ de pesanteur vaut g = 1,62 N.kg-1, six fois moins "
-                                       "que sur la Terre. Un astronaute lance un **ballon (450 g)** depuis le sol à "
-                                       "**5,00 m.s-1** sous un angle de **60°**."));
+    statement.title(QStringLiteral("Un lancer sur la Lune"));
+    statement.paragraph(QStringLiteral("Sur la **Lune**, le champ de pesanteur vaut g = 1,62 N·kg^−1^, six fois "
+                                       "moins que sur la Terre. Un astronaute lance une **boule de pétanque (800 g)** "
+                                       "depuis le sol à **3,50 m·s^−1^** sous un angle de **45°**."));
     statement.heading(QStringLiteral("Questions"));
-    statement.paragraph(QStringLiteral("1. Lancez le ballon et relevez sa portée et la durée de son vol."));
+    statement.paragraph(QStringLiteral("1. Lancez la boule et relevez sa portée et la durée de son vol : à l'arrivée "
+                                       "au sol, la date et l'abscisse affichées sous la scène sont celles de "
+                                       "l'impact."));
     statement.paragraph(QStringLiteral("2. Choisissez la Terre dans l'onglet Paramètres et recommencez. Comparez les "
                                        "portées, puis les durées des vols."));
-    statement.paragraph(QStringLiteral("3. Comment la portée dépend-elle de g ? Vérifiez avec Mars (g = 3,71 N.kg-1)."));
+    statement.paragraph(QStringLiteral("3. Comment la portée dépend-elle de g ? Vérifiez avec Mars "
+                                       "(g = 3,71 N·kg^−1^)."));
     statement.paragraph(QString());
     maker.write(QStringLiteral("lune_enonce.rtf"), statement.rtf());
     maker.writeExercise(QStringLiteral("lune.E43"),
                         {QStringLiteral("lune_enonce.rtf"), QStringLiteral("lune.P20"), QString(), QString(),
                          QStringLiteral(" 1"), QString(), QStringLiteral("Champ de pesanteur"),
                          QStringLiteral("Comparaison Terre, Lune et Mars"), QString(), QString(),
-                         QStringLiteral("Sauter sur la Lune"), QStringLiteral(" 1")});
+                         QStringLiteral("Un lancer sur la Lune"), QStringLiteral(" 1")});
 }
 
 } // namespace
@@ -273,7 +287,11 @@ int main(int argc, char* argv[])
     const windowshot::Driver user(window);
     Maker maker(user, session.dialogs(), given.application, given.output);
 
-    // The situations, each from the one before: the start-up one first.
+    // The situations, each from the one before. The start-up throw leaves the
+    // scene at its first bounce: the activity's ball is thrown higher and
+    // slower, and bounces five times inside it.
+    user.enter("Text3", QStringLiteral("10,00"));
+    user.enter("Text4", QStringLiteral("80,00"));
     user.tick("Check8");
     maker.saveSituation(QStringLiteral("priseenmain.P20"));
     user.choose("Combo2", 3);
@@ -286,10 +304,9 @@ int main(int argc, char* argv[])
     maker.saveSituation(QStringLiteral("portee_corrige.P20"));
     user.tick("Check5", false);
     user.choose("Combo1", 1);
-    user.choose("Combo2", 2);
     user.enter("Text2", QStringLiteral("0,00"));
-    user.enter("Text3", QStringLiteral("5,00"));
-    user.enter("Text4", QStringLiteral("60,00"));
+    user.enter("Text3", QStringLiteral("3,50"));
+    user.enter("Text4", QStringLiteral("45,00"));
     user.enter("chrono", QStringLiteral("200"));
     maker.saveSituation(QStringLiteral("lune.P20"));
 

@@ -68,9 +68,16 @@ void Statement::words(const QString& text, const QTextCharFormat& base)
     QTextCharFormat strong = base;
     strong.setFontWeight(QFont::Bold);
     const QStringList pieces = text.split(QStringLiteral("**"));
-    for (qsizetype i = 0; i < pieces.size(); ++i)
-        if (!pieces[i].isEmpty())
-            m_cursor.insertText(pieces[i], i % 2 == 1 ? strong : base);
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        const QStringList levels = pieces[i].split(u'^');
+        for (qsizetype j = 0; j < levels.size(); ++j) {
+            QTextCharFormat format = i % 2 == 1 ? strong : base;
+            if (j % 2 == 1)
+                format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+            if (!levels[j].isEmpty())
+                m_cursor.insertText(levels[j], format);
+        }
+    }
 }
 
 void Statement::picture(const QImage& image, int width)

@@ -13,7 +13,8 @@ public:
     Statement();
     void title(const QString& text);
     void heading(const QString& text);
-    // "**" around words sets them in bold.
+    // "**" around words sets them in bold, "^" around them as an exponent
+    // ("m·s^−1^").
     void paragraph(const QString& text);
     // A picture at the given width, centred.
     void picture(const QImage& image, int width);

@@ -1,11 +1,13 @@
+#include "common/testmain.h"
+#include "tools/exercises/arithmetic.h"
 #include "tools/exercises/content.h"
 #include "tools/exercises/generator.h"
-#include "common/testmain.h"
 
 #include "config/configuration.h"
 #include "exercises/exercisefile.h"
 #include "exercises/rtf/rtfreader.h"
 #include "scene/scenegeometry.h"
+#include "scene/sceneview.h"
 #include "sim/catalogue.h"
 #include "tools/exercises/throw.h"
 #include "ui/numberformat.h"
@@ -21,6 +23,7 @@
 #include <numbers>
 
 using content::Exercise;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -136,6 +139,14 @@ void checkSituation(const QString& path)
     QVERIFY(y0 > 0 || flight.vy0() > 0);
     QVERIFY2(!scene::leftTheSceneSideways(scene::imageLeftFor(flight.x(flight.flightTime()))), qPrintable(path));
     QVERIFY2(scene::imageTopFor(flight.topHeight()) >= scene::sceneEdgeLow, qPrintable(path));
+    // Played tick after tick, the ball's bounces too stay inside.
+    sim::Flight played(&scene::pictureView());
+    played.setConditions(sim::conditionsFor(c.place, c.projectile, x0, y0, v0, alpha));
+    played.reset();
+    for (sim::StepEvents events; !events.landed && !events.bouncesDiedOut;) {
+        events = played.advance(sim::tickStep(false), false, 0);
+        QVERIFY2(!events.leftTheScene, qPrintable(path + QStringLiteral(" at %1 s").arg(played.simTime())));
+    }
 }
 
 } // namespace
@@ -153,6 +164,11 @@ private slots:
     void correctionsStateTheAnswers();
     void generatorRemakesTheShippedFiles();
     void generatorRefusesUnknownAnswers();
+    void samplesStayInTheScene_data();
+    void samplesStayInTheScene();
+    void writtenCalculationsAddUp();
+    void calculationsRecomputedAsPrinted_data();
+    void calculationsRecomputedAsPrinted();
 
 private:
     std::vector<Exercise> m_all;
@@ -241,12 +257,17 @@ void TestShippedExercises::answersMatchThePhysics_data()
         row("terre_lune_mars", h.constData(), peak(4, 60, g));
     }
     row("terre_lune_mars", "rapport", gT / gL);
+    // h / t² from the heights as the table prints them, to the centimetre.
+    const std::array<double, 4> printedDrops{0.20, 0.78, 1.76, 3.14};
     for (int n = 1; n <= 4; ++n) {
         const double t = 0.2 * n;
         row("chronophotographie", QByteArray("x").append(QByteArray::number(n)).constData(), 3 * t);
         row("chronophotographie", QByteArray("y").append(QByteArray::number(n)).constData(), 8 - gT * t * t / 2);
-        row("chronophotographie", QByteArray("r").append(QByteArray::number(n)).constData(), gT / 2);
+        row("chronophotographie", QByteArray("r").append(QByteArray::number(n)).constData(),
+            printedDrops[std::size_t(n - 1)] / (t * t));
     }
+    row("chronophotographie", "r", 4.9);
+    row("chronophotographie", "gmesure", 9.8);
     row("chronophotographie", "gtau2", gT * 0.04);
     row("variation_vitesse", "vx", 10 * std::cos(radians(70)));
     row("variation_vitesse", "vy3", 10 * std::sin(radians(70)) - gT * 1.5);
@@ -266,6 +287,13 @@ void TestShippedExercises::answersMatchThePhysics_data()
     // 14 · 0.7^k stays at 2 m·s-1 or more for k = 1 to 5.
     row("rebond_ballon", "rebonds", 5);
     row("rebond_ballon", "perte", 0.45 * gT * 10 * 0.51);
+    // The simulator sees the ball below the ground at the tick after the
+    // contact (1,44 s) and takes its bounce speed one tick later: the ball
+    // leaves faster than in the ideal model and bounces six times.
+    row("rebond_ballon", "tdepart", 1.48);
+    row("rebond_ballon", "v1sim", 0.7 * gT * 1.48);
+    row("rebond_ballon", "h1sim", std::pow(0.7 * gT * 1.48, 2) / (2 * gT));
+    row("rebond_ballon", "rebondsSim", 6);
     row("masse_trajectoire", "ppomme", 0.18 * gT);
     row("masse_trajectoire", "procher", 1830 * gT / 1e4);
     row("masse_trajectoire", "portee", groundRange(9, 45, gT));
@@ -319,6 +347,12 @@ void TestShippedExercises::correctionsStateTheAnswers()
         const QString shown = QStringLiteral("<img src=\"figure:%1\"").arg(figure.name);
         QVERIFY2(correctionSource.contains(shown) || statementSource.contains(shown), qPrintable(figure.name));
     }
+    // Each figure is numbered under it and referred to by its number in the text.
+    for (const QString& source : {statementSource, correctionSource})
+        for (qsizetype n = 1; n <= source.count(QStringLiteral("<img src=\"figure:")); ++n)
+            QVERIFY2(source.contains(QStringLiteral("Figure %1 :").arg(n))
+                         && source.contains(QStringLiteral("figure %1").arg(n)),
+                     qPrintable(e->name + QStringLiteral(" figure %1").arg(n)));
     for (const content::Answer& answer : e->answers) {
         const QString placeholder = QStringLiteral("{{%1}}").arg(answer.key);
         // Every computed answer is used by a text; those of the correction
@@ -372,6 +406,68 @@ void TestShippedExercises::generatorRefusesUnknownAnswers()
     QTemporaryDir empty;
     QVERIFY(!content::generate(empty.path(), empty.path(), &error));
     QVERIFY(error.contains(first.name));
+}
+
+void TestShippedExercises::samplesStayInTheScene_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"priseenmain.P20", "portee.P20", "portee_corrige.P20", "lune.P20"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestShippedExercises::samplesStayInTheScene()
+{
+    QFETCH(QString, name);
+    checkSituation(appDir + name);
+}
+
+void TestShippedExercises::writtenCalculationsAddUp()
+{
+    // Every text shipped beside the program: the exercises, the samples and
+    // the getting-started activity.
+    int checked = 0;
+    for (const QString& name : QDir(appDir).entryList({QStringLiteral("*.rtf")}, QDir::Files)) {
+        QTextDocument document;
+        QVERIFY2(rtf::read(bytesOf(appDir + name), document), qPrintable(name));
+        const QString text = content::withExponents(document);
+        const content::CalculationCheck check = content::checkCalculations(text);
+        QVERIFY2(check.wrong.isEmpty(), qPrintable(name + QStringLiteral(": ") + check.wrong.join(u'\n')));
+        checked += check.checked;
+        // One notation: m·s⁻¹, N·kg⁻¹, g = 9,80.
+        static const QRegularExpression otherNotation(QStringLiteral("\\b(m\\.s|N\\.kg)|g = 9,8(?![0-9])|s-[12]"));
+        QVERIFY2(!otherNotation.match(text).hasMatch(), qPrintable(name + u' ' + otherNotation.match(text).captured()));
+    }
+    QVERIFY2(checked >= 25, qPrintable(QString::number(checked)));
+}
+
+void TestShippedExercises::calculationsRecomputedAsPrinted_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("checked");
+    QTest::addColumn<int>("wrong");
+    QTest::addRow("rounded as printed") << u"v = g·t = 9,80 × 1,43 = 14,0 m·s^(−1)."_s << 1 << 0;
+    QTest::addRow("one digit too many") << u"v = 9,80 × 1,43 = 14,00 m·s^(−1)."_s << 1 << 1;
+    QTest::addRow("two digits off under ≈") << u"v = 9,80 × 1,43 ≈ 14,00 m·s^(−1)."_s << 1 << 1;
+    QTest::addRow("last digit off under ≈") << u"(−8,19 − 8,19) / 1,67 ≈ −9,80"_s << 1 << 0;
+    QTest::addRow("last digit off under =") << u"(−8,19 − 8,19) / 1,67 = −9,80"_s << 1 << 1;
+    QTest::addRow("a chain") << u"y = −½ × 9,80 × 1,00² + 10,00 = 5,10 m ; E = ½ × 0,33 × 8,00² = 10,56 J"_s << 2 << 0;
+    QTest::addRow("a root, a bracket") << u"v = √(2 × 9,80 × 10,0) = 14,0 (1 − 0,49 = 0,51)"_s << 2 << 0;
+    QTest::addRow("a power of ten")
+        << u"P = 1\u202F830 × 9,80 = 1,79 × 10^(4) N, not 1\u202F830 × 9,80 = 1,80 × 10^(4) N"_s << 2 << 1;
+    QTest::addRow("digits apart") << u"P = 1 830 × 9,80 = 1,79 × 10^(4) N"_s << 1 << 1;
+    QTest::addRow("symbols") << u"h1 / h0 = 0,49 ; y(1,00) = 5,10 ; −0,20 x² + x + 1,00 = 0 ; 0,7² × h0 = 2"_s << 0
+                             << 0;
+    QTest::addRow("wrong result") << u"Δv = 9,80 × 0,50 = 4,80 m·s^(−1)"_s << 1 << 1;
+}
+
+void TestShippedExercises::calculationsRecomputedAsPrinted()
+{
+    QFETCH(QString, text);
+    QFETCH(int, checked);
+    QFETCH(int, wrong);
+    const content::CalculationCheck check = content::checkCalculations(text);
+    QCOMPARE(check.checked, checked);
+    QVERIFY2(check.wrong.size() == wrong, qPrintable(check.wrong.join(u'\n')));
 }
 
 TAVREL_TEST_MAIN(TestShippedExercises)
