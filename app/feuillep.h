@@ -176,6 +176,8 @@ protected:
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Escape puts the values read at a point away.
+    void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -260,6 +262,11 @@ private:
     // CSV export and its Python program, the copy; says so when no flight
     // is recorded.
     bool measuresRecorded();
+
+    // The values at a point of the last flight (feuillep_pointvalues.cpp):
+    // true when the point is on its trajectory or one of its photographs.
+    bool showValuesAt(QPointF at);
+    void hidePointValues();
 
     // Kept paths (feuillep_keptpaths.cpp).
     void keepFlightPath();

@@ -154,6 +154,7 @@ void FeuilleP::startFlight()
 
 void FeuilleP::command15_Click()
 {
+    hidePointValues();
     m_ui.Picture2->setFocus();
     m_flight.chrono().stop();
     maj12();

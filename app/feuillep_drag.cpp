@@ -152,12 +152,17 @@ void FeuilleP::projectile_MouseMove(Qt::MouseButtons button, QPointF at)
 // hidden: a press on its picture takes it just the same, where it is seen.
 void FeuilleP::Picture2_MouseDown(Qt::MouseButtons button, QPointF at)
 {
-    if (button != Qt::LeftButton || !m_ui.projectile->isHidden())
+    if (button != Qt::LeftButton)
         return;
+    hidePointValues();
     const float side = 2 * scene::pictureHalf;
     const QRectF painted(m_scene.imageLeft, m_scene.imageTop, side, side);
-    if (!painted.contains(at))
+    if (!m_ui.projectile->isHidden() || !painted.contains(at)) {
+        // While no flight runs, a click elsewhere reads the last flight.
+        if (!m_ui.Timer1->isActive())
+            showValuesAt(at);
         return;
+    }
     m_paintedGrab = true;
     const QPointF onPicture = at - QPointF(m_ui.projectile->pos());
     projectile_MouseDown(button, onPicture);

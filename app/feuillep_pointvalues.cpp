@@ -9,6 +9,7 @@
 #include "scene/scenegeometry.h"
 #include "ui/numberformat.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -57,4 +58,12 @@ bool FeuilleP::showValuesAt(QPointF at)
 void FeuilleP::hidePointValues()
 {
     m_ui.pointValues->hide();
+}
+
+void FeuilleP::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && !m_ui.pointValues->isHidden())
+        hidePointValues();
+    else
+        QWidget::keyPressEvent(event);
 }

@@ -177,6 +177,11 @@ void FeuillePUi::createSceneArea(QWidget* window)
     projectile = named(new QLabel(Picture2), "projectile", atRest);
     ombre = named(new QLabel(Picture2), "ombre", atRest);
     ombre->lower();
+    pointValues = new QLabel(Picture2);
+    pointValues->setObjectName(QStringLiteral("pointValues"));
+    pointValues->setStyleSheet(QStringLiteral("QLabel { background: rgba(255, 255, 240, 230); color: black; "
+                                              "border: 1px solid #606060; padding: 3px; }"));
+    pointValues->hide();
 
     // The scene is 800 rows high; the viewport shows 457 of them.
     VScroll2 = named(new QScrollBar(Qt::Vertical, window), "VScroll2", QRect(417, 64, 7, scene::viewportHeight));

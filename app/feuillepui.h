@@ -47,6 +47,7 @@ struct FeuillePUi {
     QAction* copim = nullptr;          // "Copier l'animation"
     QAction* copigraph = nullptr;      // "Copier le graphe"
     // The scene's right-click menu: the two copies, then the flight's measures.
+    QLabel* pointValues = nullptr;     // the values at a point clicked on the last flight
     QCheckBox* keepPaths = nullptr;    // "Garder les trajectoires précédentes", on the Affichage tab
     QMenu* sceneMenu = nullptr;
     QAction* exportMeasures = nullptr; // "Exporter les mesures (CSV)…"

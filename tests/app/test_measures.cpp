@@ -2,15 +2,19 @@
 // model, read back by pandas; the Python program beside it, run on a real
 // flight; the copy; and what happens with no flight or a failed write.
 
+#include "app/scenepicture.h"
 #include "app/windowfixture.h"
 #include "common/testmain.h"
 #include "graphs/measures.h"
+#include "scene/scenegeometry.h"
+#include "ui/numberformat.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
@@ -68,6 +72,7 @@ private slots:
     void pythonProgramRunsOnARealFlight();
     void copiedAsTextAndHtml();
     void nothingRecordedOrWriteFailed();
+    void valuesReadAtAPoint();
 };
 
 void TestMeasures::rowsFromTheModel_data()
@@ -192,6 +197,41 @@ void TestMeasures::nothingRecordedOrWriteFailed()
     QCOMPARE(f.dialogs.shown().front().icon, DialogService::Icon::Critical);
     QVERIFY(f.dialogs.shown().front().text.contains(QStringLiteral("reste tel qu'il était")));
     QVERIFY(!QFile::exists(f.directory.filePath(QStringLiteral("absent/lancer.csv"))));
+}
+
+// A click on the trajectory reads the model at the date under the pointer;
+// on a photograph, at the photograph's own date; elsewhere, nothing.
+void TestMeasures::valuesReadAtAPoint()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    flyStone(w, true);
+    const QLabel* box = w.ui().pointValues;
+    const sim::Sample photo = w.flight().photographs()[3];
+    const QPoint onPhoto(qRound(scene::sceneX(photo.x)), qRound(scene::pictureHalf + scene::imageTopFor(photo.y)));
+    QTest::mouseClick(w.ui().Picture2, Qt::LeftButton, Qt::NoModifier, onPhoto + QPoint(1, 1));
+    QVERIFY(!box->isHidden());
+    QCOMPARE(box->text().section(QLatin1Char('\n'), 0, 0), QStringLiteral("t = 0,90 s"));
+    const sim::Velocity v = w.flight().velocity(0.9f);
+    QCOMPARE(box->text().section(QLatin1Char('\n'), 2, 2),
+             QStringLiteral("vx = %1 m/s ; vy = %2 m/s")
+                 .arg(formatPattern(v.x, QStringLiteral("0.00")), formatPattern(v.y, QStringLiteral("0.00"))));
+
+    // Between two photographs, on the trajectory: a date in between.
+    const float t = 1.05f;
+    const QPoint onPath(qRound(scene::sceneX(w.flight().x(t))),
+                        qRound(scene::pictureHalf + scene::imageTopFor(w.flight().y(t))));
+    QTest::mouseClick(w.ui().Picture2, Qt::LeftButton, Qt::NoModifier, onPath);
+    QVERIFY(!box->isHidden());
+    const double read = number(box->text().section(QLatin1Char('\n'), 0, 0).section(QLatin1Char(' '), 2, 2));
+    QVERIFY2(std::fabs(read - t) < 0.03, qPrintable(box->text()));
+
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QVERIFY(box->isHidden());
+    QTest::mouseClick(w.ui().Picture2, Qt::LeftButton, Qt::NoModifier, onPath);
+    QVERIFY(!box->isHidden());
+    QTest::mouseClick(w.ui().Picture2, Qt::LeftButton, Qt::NoModifier, QPoint(300, 40));
+    QVERIFY(box->isHidden());
 }
 
 TAVREL_TEST_MAIN(TestMeasures)
