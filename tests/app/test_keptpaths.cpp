@@ -12,6 +12,9 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <array>
+#include <vector>
+
 namespace {
 
 void fly(FeuilleP& w, const QString& alpha)
@@ -45,6 +48,7 @@ class TestKeptPaths : public QObject {
 private slots:
     void keptUpToFiveAndGone();
     void offByDefaultAndNotSaved();
+    void greatestRangeExercise();
 };
 
 void TestKeptPaths::keptUpToFiveAndGone()
@@ -112,6 +116,33 @@ void TestKeptPaths::offByDefaultAndNotSaved()
     fly(w, QStringLiteral("45"));
     QVERIFY(pathShown(w, flight, flight.groundContactTime() / 2));
     QVERIFY(w.currentConfiguration() == before);
+}
+
+// The exercise on the angle of greatest range, done as its statement asks:
+// its situation opened, the paths kept, the boule thrown at five angles.
+void TestKeptPaths::greatestRangeExercise()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.loadConfiguration(applicationDirectory() + QStringLiteral("portee_maximale_enonce.P20"));
+    QCOMPARE(w.ui().Combo2->currentIndex(), int(sim::Boule));
+    QTest::mouseClick(w.ui().keepPaths, Qt::LeftButton);
+
+    const std::array<int, 5> angles{15, 30, 45, 60, 75};
+    std::vector<sim::Flight> flights;
+    for (const int alpha : angles) {
+        fly(w, QString::number(alpha));
+        flights.push_back(w.flight());
+    }
+    const auto range = [&](size_t i) { return flights[i].x(flights[i].groundContactTime()); };
+    for (size_t i = 0; i < flights.size(); ++i) {
+        QVERIFY2(pathShown(w, flights[i], flights[i].groundContactTime() / 2), qPrintable(QString::number(angles[i])));
+        if (i != 2)
+            QVERIFY(range(2) > range(i));
+    }
+    // Complementary angles land on the same pixel.
+    QCOMPARE(qRound(scene::sceneX(range(0))), qRound(scene::sceneX(range(4))));
+    QCOMPARE(qRound(scene::sceneX(range(1))), qRound(scene::sceneX(range(3))));
 }
 
 TAVREL_TEST_MAIN(TestKeptPaths)

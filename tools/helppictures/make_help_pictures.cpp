@@ -6,11 +6,15 @@
 
 #include "app/feuillep.h"
 #include "app/helpwindow.h"
+#include "scene/pointpick.h"
+#include "sim/catalogue.h"
 #include "tools/windowshot/windowshot.h"
 #include "ui/confimp.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 
@@ -108,5 +112,34 @@ int main(int argc, char* argv[])
     user.click("command12");
     windowshot::wait(2500);
     pictures.save(user.grab("Frame3"), "chronoscene.png");
+
+    // Five throws of a boule at 10 m/s kept to compare their ranges, the
+    // last one at 45°.
+    user.click("Command13");
+    user.tick("Check11", false);
+    user.openTab("Frame2");
+    user.tick("keepPaths");
+    user.choose("Combo2", sim::Boule);
+    user.enter("Text3", QStringLiteral("10"));
+    for (const char* alpha : {"15", "30", "60", "75", "45"}) {
+        user.enter("Text4", QString::fromLatin1(alpha));
+        user.click("command15");
+        user.waitForLanding();
+    }
+    pictures.save(user.grab("Frame3"), "comparer.png");
+
+    // The values read at a point of the last trajectory.
+    const QPointF onPath = scene::samplePoint(window.flight().recordedAt(0.5f));
+    user.clickAt("Picture2", onPath.toPoint());
+    pictures.save(user.grab("Frame3"), "valeurs.png");
+
+    // The scene's menu, opened by a right click.
+    QWidget* scenePicture = user.control("Picture2");
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(200, 200),
+                                 scenePicture->mapToGlobal(QPoint(200, 200)));
+    QApplication::sendEvent(scenePicture, &rightClick);
+    windowshot::wait(300);
+    pictures.save(window.ui().sceneMenu->grab().toImage(), "exporter.png");
+    window.ui().sceneMenu->close();
     return 0;
 }

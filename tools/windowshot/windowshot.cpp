@@ -122,6 +122,25 @@ void Driver::enter(const char* field, const QString& text) const
     QApplication::processEvents();
 }
 
+void Driver::clickAt(const char* name, QPoint at) const
+{
+    QWidget* target = namedControl(name);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+    QApplication::processEvents();
+}
+
+void Driver::waitForLanding() const
+{
+    for (int i = 0; i < 600 && m_window.timerRunning(); ++i)
+        wait(50);
+    if (m_window.timerRunning())
+        fail(QStringLiteral("the flight did not end within 30 s"));
+}
+
 QImage Driver::grab() const { return m_window.grab().toImage(); }
 
 QImage Driver::grab(const char* name) const { return namedControl(name)->grab().toImage(); }

@@ -83,6 +83,10 @@ public:
     void choose(const char* list, int index) const;
     // Types the text and leaves the field, which validates it.
     void enter(const char* field, const QString& text) const;
+    // A left click at this point of the control, pressed and released.
+    void clickAt(const char* name, QPoint at) const;
+    // Steps the clock until the flight is over.
+    void waitForLanding() const;
 
     // The whole window, one control, or the region of the window that holds
     // these controls with a margin.
