@@ -136,6 +136,8 @@ void FeuilleP::leaveScene()
     command18_Click();
     m_scene.trajectoryStarted = false;
     retico();
+    // A throw that left the scene is compared like one that landed.
+    keepFlightPath();
     setProjectileImageVisible(true);
     m_ui.Check8->setChecked(false);
     SoundService::current().beep();

@@ -49,6 +49,7 @@ private slots:
     void keptUpToFiveAndGone();
     void offByDefaultAndNotSaved();
     void greatestRangeExercise();
+    void keptWhenItLeavesTheScene();
 };
 
 void TestKeptPaths::keptUpToFiveAndGone()
@@ -143,6 +144,22 @@ void TestKeptPaths::greatestRangeExercise()
     // Complementary angles land on the same pixel.
     QCOMPARE(qRound(scene::sceneX(range(0))), qRound(scene::sceneX(range(4))));
     QCOMPARE(qRound(scene::sceneX(range(1))), qRound(scene::sceneX(range(3))));
+}
+
+// The ball bounces out of the scene on the right: its flight ends there, and
+// its path is kept all the same.
+void TestKeptPaths::keptWhenItLeavesTheScene()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    QVERIFY(w.ui().Check4->isChecked());
+    QCOMPARE(w.ui().Combo2->currentIndex(), int(sim::Ballon));
+    QTest::mouseClick(w.ui().keepPaths, Qt::LeftButton);
+    WindowFixture::enter(w.ui().Text3, QStringLiteral("10"));
+    fly(w, QStringLiteral("60"));
+    const sim::Flight ball = w.flight();
+    QVERIFY(scene::leftTheSceneSideways(scene::imageLeftFor(ball.samples().back().x)));
+    QVERIFY(pathShown(w, ball, ball.groundContactTime() / 2));
 }
 
 TAVREL_TEST_MAIN(TestKeptPaths)
