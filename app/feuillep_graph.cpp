@@ -28,7 +28,6 @@ graphs::GraphesSetup FeuilleP::graphesSetup() const
 {
     graphs::GraphesSetup in;
     in.situation = graphInputs();
-    in.caption = windowTitle();
     in.icon = windowIcon();
     in.geometry = geometry();
     return in;

@@ -5,6 +5,7 @@
 #include "calc/resultformat.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -258,11 +259,13 @@ bool Machine::handleDisplayKey(QKeyEvent* event)
     return true;
 }
 
-// Escape clears the line first and closes the calculator only once it is empty.
+// Enter presses the key that has the focus, as Space does.
 void Machine::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && !m_ui.display->text().isEmpty()) {
-        clearEntry();
+    auto* key = qobject_cast<QPushButton*>(focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && key
+        && std::find(m_ui.keys.begin(), m_ui.keys.end(), key) != m_ui.keys.end()) {
+        key->click();
         return;
     }
     QDialog::keyPressEvent(event);

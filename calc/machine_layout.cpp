@@ -4,6 +4,7 @@
 #include "calc/machine.h"
 
 #include <QButtonGroup>
+#include <algorithm>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -73,7 +74,7 @@ constexpr KeyDefinition keys[] = {
     {"key5", "5", "5", nullptr, KeyRole::Digit, 1, 6},
     {"key6", "6", "6", nullptr, KeyRole::Digit, 1, 7},
     {"keyTimes", "×", "×", "Multiplier", KeyRole::Operator, 1, 8},
-    {"keyClear", "C", nullptr, "Effacer la ligne (Échap)", KeyRole::Clear, 1, 9},
+    {"keyClear", "C", nullptr, "Effacer la ligne", KeyRole::Clear, 1, 9},
     {"key1", "1", "1", nullptr, KeyRole::Digit, 2, 5},
     {"key2", "2", "2", nullptr, KeyRole::Digit, 2, 6},
     {"key3", "3", "3", nullptr, KeyRole::Digit, 2, 7},
@@ -133,7 +134,7 @@ void Machine::buildControls()
     for (QPushButton* unit : {m_ui.degreesButton, m_ui.radiansButton}) {
         unit->setCheckable(true);
         unit->setAutoDefault(false);
-        unit->setFocusPolicy(Qt::NoFocus);
+        unit->setFocusPolicy(Qt::TabFocus);
         unit->setToolTip(QStringLiteral("Unité des angles de sin, cos, tan et de leurs inverses"));
         units->addButton(unit);
     }
@@ -175,7 +176,12 @@ void Machine::buildControls()
     m_ui.clearHistoryButton = new QPushButton(QStringLiteral("Effacer l'historique"), this);
     m_ui.clearHistoryButton->setObjectName(QStringLiteral("clearHistoryButton"));
     m_ui.clearHistoryButton->setAutoDefault(false);
-    m_ui.clearHistoryButton->setFocusPolicy(Qt::NoFocus);
+    m_ui.clearHistoryButton->setFocusPolicy(Qt::TabFocus);
+    m_ui.display->setAccessibleName(QStringLiteral("Calcul"));
+    m_ui.degreesButton->setAccessibleName(QStringLiteral("Angles en degrés"));
+    m_ui.radiansButton->setAccessibleName(QStringLiteral("Angles en radians"));
+    m_ui.history->setAccessibleName(historyTitle->text());
+    m_ui.clearHistoryButton->setAccessibleName(m_ui.clearHistoryButton->text());
 
     auto* right = new QVBoxLayout;
     right->setSpacing(6);
@@ -189,6 +195,20 @@ void Machine::buildControls()
     whole->addLayout(left, 5);
     whole->addLayout(right, 2);
     setMinimumSize(820, 440);
+
+    setTabOrder(m_ui.display, m_ui.degreesButton);
+    setTabOrder(m_ui.degreesButton, m_ui.radiansButton);
+    // Tab goes through the keys as they are read, row by row.
+    std::vector<std::pair<int, QPushButton*>> reading;
+    for (size_t i = 0; i < m_ui.keys.size(); ++i)
+        reading.emplace_back(keys[i].row * 100 + keys[i].column, m_ui.keys[i]);
+    std::sort(reading.begin(), reading.end());
+    QWidget* previous = m_ui.radiansButton;
+    for (const auto& [place, key] : reading) {
+        setTabOrder(previous, key);
+        previous = key;
+    }
+    setTabOrder(previous, m_ui.clearHistoryButton);
 }
 
 QWidget* Machine::buildKeypad()
@@ -202,7 +222,9 @@ QWidget* Machine::buildKeypad()
         auto* key = new QPushButton(QString::fromUtf8(definition.label), keypad);
         key->setObjectName(QString::fromLatin1(definition.name));
         key->setProperty("role", roleName(definition.role));
-        key->setFocusPolicy(Qt::NoFocus);
+        // Reached by Tab, so that a click leaves the focus in the line.
+        key->setFocusPolicy(Qt::TabFocus);
+        key->setAccessibleName(QString::fromUtf8(definition.hint ? definition.hint : definition.label));
         key->setAutoDefault(false);
         key->setMinimumSize(46, 34);
         key->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

@@ -58,6 +58,11 @@ std::array<QRect, kindCount> boxGeometry()
     return boxes;
 }
 
+QString emptyGraphHint()
+{
+    return QStringLiteral("Cochez une ou plusieurs grandeurs ci-dessus.");
+}
+
 QString suggestedTableName(GraphGroup group)
 {
     switch (group) {
@@ -149,6 +154,13 @@ void Graphes::createGraphSurface()
         if (m_screenPicture.isNull() || m_screenPicture.devicePixelRatio() != ratio)
             m_screenPicture = enlargedGraphPicture(m_graph, ratio);
         painter.drawImage(QPointF(0, 0), m_screenPicture);
+        // Until a kind is ticked the surface says what to do; the copies and
+        // printouts are drawn without it.
+        if (!anyChecked(checkedSituation())) {
+            painter.setPen(QColor(90, 90, 90));
+            painter.setFont(graphFont(10));
+            painter.drawText(m_ui.Picture1->rect(), Qt::AlignCenter, emptyGraphHint());
+        }
     });
     m_ui.Picture1->resize(enlargedWidth, enlargedHeight);
     m_ui.Picture1->installEventFilter(this);
@@ -206,7 +218,7 @@ void Graphes::createTable()
 
 void Graphes::Form_Load(const GraphesSetup& setup)
 {
-    setWindowTitle(setup.caption);
+    setWindowTitle(QStringLiteral("Graphes"));
     setWindowIcon(setup.icon);
     if (setup.geometry.isValid())
         setGeometry(setup.geometry);

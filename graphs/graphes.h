@@ -28,7 +28,6 @@ struct GraphesSetup {
     // The throw, the initial position typed, and the kinds checked on the
     // live graph (the boxes start with the same choice).
     GraphInputs situation;
-    QString caption;
     QIcon icon;
     // Position and size of the opener's client area; the window takes them.
     QRect geometry;

@@ -1,6 +1,7 @@
 #include "calc/calcmessages.h"
 #include "calc/machine.h"
 #include "common/testmain.h"
+#include "common/tabwalk.h"
 #include "common/timebound.h"
 
 #include <QApplication>
@@ -43,7 +44,8 @@ private slots:
     void firstKeyAfterAFault_data();
     void firstKeyAfterAFault();
     void invalidLineHasNoPreview();
-    void escapeClearsThenCloses();
+    void escapeClosesAndKeepsTheCalculations();
+    void keyboardReachesEveryKey();
     void patienceNoticeOnlyForSlowCalculations();
     void hostileLinesGiveAMessage_data();
     void hostileLinesGiveAMessage();
@@ -499,14 +501,89 @@ void TestMachine::invalidLineHasNoPreview()
     QCOMPARE(resultLine(), QString());
 }
 
-void TestMachine::escapeClearsThenCloses()
+// Escape closes at once, as the window's close button does: the line, the
+// history, Ans and the angle unit are still there at the next opening.
+void TestMachine::escapeClosesAndKeepsTheCalculations()
 {
-    typeLine(QStringLiteral("12+"));
-    QTest::keyClick(m_machine->ui().display, Qt::Key_Escape);
-    QCOMPARE(display(), QString());
-    QVERIFY(m_machine->isVisible());
+    m_machine->setAngleUnit(AngleUnit::Radians);
+    typeLine(QStringLiteral("6×7\n12+"));
     QTest::keyClick(m_machine->ui().display, Qt::Key_Escape);
     QVERIFY(!m_machine->isVisible());
+    m_machine->show();
+    QCOMPARE(display(), QStringLiteral("12+"));
+    QCOMPARE(m_machine->ui().history->rowCount(), 1);
+    QCOMPARE(m_machine->evaluator().ans(), 42.0);
+    QVERIFY(m_machine->ui().radiansButton->isChecked());
+}
+
+// Tab goes from the line to the unit switch (one stop: the arrows choose
+// the unit, as in a group of radio buttons) and through the keys as they
+// are read; Space and Enter press the key that has the focus.
+void TestMachine::keyboardReachesEveryKey()
+{
+    const QStringList expected = {"display",
+                                  "degreesButton",
+                                  "keySin",
+                                  "keyCos",
+                                  "keyTan",
+                                  "keyLn",
+                                  "keyLog",
+                                  "key7",
+                                  "key8",
+                                  "key9",
+                                  "keyDivide",
+                                  "keyBack",
+                                  "keyAsin",
+                                  "keyAcos",
+                                  "keyAtan",
+                                  "keyExp",
+                                  "keyTenPower",
+                                  "key4",
+                                  "key5",
+                                  "key6",
+                                  "keyTimes",
+                                  "keyClear",
+                                  "keySinh",
+                                  "keyCosh",
+                                  "keyTanh",
+                                  "keyRoot",
+                                  "keySquare",
+                                  "key1",
+                                  "key2",
+                                  "key3",
+                                  "keyMinus",
+                                  "keyOpen",
+                                  "keyPi",
+                                  "keyE",
+                                  "keyAbs",
+                                  "keyRound",
+                                  "keyPower",
+                                  "key0",
+                                  "keyComma",
+                                  "keyExponent",
+                                  "keyPlus",
+                                  "keyClose",
+                                  "keyPico",
+                                  "keyNano",
+                                  "keyMicro",
+                                  "keyMilli",
+                                  "keyKilo",
+                                  "keyMega",
+                                  "keyGiga",
+                                  "keySeparator",
+                                  "keyAns",
+                                  "keyEquals",
+                                  "clearHistoryButton"};
+    const std::vector<testsupport::TabStop> stops = testsupport::walkTabOrder(m_machine.get(), m_machine->ui().display);
+    QCOMPARE(testsupport::namesOf(stops), expected);
+    QCOMPARE(testsupport::firstUnnamed(stops), QString());
+    QCOMPARE(stops[size_t(expected.indexOf("keyRoot"))].accessibleName, QStringLiteral("Racine carrée"));
+
+    key("keyRoot")->setFocus();
+    QTest::keyClick(key("keyRoot"), Qt::Key_Space);
+    key("key9")->setFocus();
+    QTest::keyClick(key("key9"), Qt::Key_Return);
+    QCOMPARE(display(), QStringLiteral("√(9"));
 }
 
 // A normal calculation shows its result at once; only a line whose preview

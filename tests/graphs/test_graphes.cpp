@@ -40,7 +40,6 @@ GraphesSetup setupOf(float vx, float vy, double y0, std::initializer_list<GraphK
     setup.situation.y0 = y0;
     for (GraphKind kind : kinds)
         setup.situation.checked[size_t(kind)] = true;
-    setup.caption = QStringLiteral("Tavrel TS - essai.P20");
     return setup;
 }
 
@@ -170,7 +169,7 @@ void TestGraphes::takesTheOpenersLook()
     setup.geometry = QRect(40, 30, 820, 610);
     Graphes window(setup);
     QCOMPARE(window.objectName(), QStringLiteral("graphes"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Tavrel TS - essai.P20"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Graphes"));
     QVERIFY(!window.windowIcon().isNull());
     QCOMPARE(window.geometry(), setup.geometry);
     QVERIFY(window.isModal());
@@ -209,10 +208,15 @@ void TestGraphes::nothingCheckedDrawsNothing()
     QImage blank(window.graphPicture().size(), QImage::Format_RGB32);
     blank.fill(white);
     QCOMPARE(window.graphPicture(), blank);
+    // The surface on screen tells what to do; the copy stays blank.
+    const QImage hinted = window.ui().Picture1->grab().toImage();
+    QVERIFY(inkIn(hinted, QRect(hinted.width() / 4, hinted.height() / 2 - 10, hinted.width() / 2, 20)));
     window.ui().Check1[KindY]->click();
     QVERIFY(window.graph().drawn());
     QCOMPARE(window.ui().MSFlexGrid1->rowCount(), 18);
     QVERIFY(window.ui().MSFlexGrid1->isVisibleTo(&window));
+    QCOMPARE(window.ui().Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32),
+             window.graphPicture().convertToFormat(QImage::Format_RGB32));
 }
 
 void TestGraphes::uncheckingTheOnlyBoxRechecksIt()
