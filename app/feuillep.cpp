@@ -16,6 +16,7 @@
 #include "ui/colourvalue.h"
 #include "ui/dialogservice.h"
 #include "ui/numberformat.h"
+#include "ui/picturesurface.h"
 #include "ui/soundservice.h"
 #include "ui/updown.h"
 
@@ -37,6 +38,7 @@
 FeuilleP::FeuilleP(QWidget* parent)
     : QWidget(parent)
     , m_flight(&scene::pictureView())
+    , m_graph(graphs::LiveGraph::defaultWidth, graphs::LiveGraph::defaultHeight, devicePixelRatioF())
 {
     m_ui.setupUi(this);
     for (int i = 0; i < scene::swatchCount; ++i)
@@ -108,8 +110,11 @@ void FeuilleP::Form_Load()
 void FeuilleP::loadPictureLists()
 {
     for (size_t i = 0; i < m_projectilePictures.size(); ++i) {
-        m_projectilePictures[i] = scene::projectilePicture(applicationDirectory() + QStringLiteral("projectile%1.png").arg(i + 1));
-        m_shadowPictures[i] = QImage(applicationDirectory() + QStringLiteral("shadow%1.png").arg(i + 1));
+        const qreal ratio = devicePixelRatioF();
+        m_projectilePictures[i] = pictureAtRatio(
+            scene::projectilePicture(applicationDirectory() + QStringLiteral("projectile%1.png").arg(i + 1)), ratio);
+        m_shadowPictures[i] =
+            pictureAtRatio(QImage(applicationDirectory() + QStringLiteral("shadow%1.png").arg(i + 1)), ratio);
     }
 }
 
@@ -189,12 +194,15 @@ void FeuilleP::resizeEvent(QResizeEvent* event)
 // at every tick: it is painted once and then copied where needed.
 void FeuilleP::paintEvent(QPaintEvent* event)
 {
-    if (m_backdrop.size() != size()) {
-        m_backdrop = QPixmap(size());
+    const qreal ratio = devicePixelRatioF();
+    if (m_backdrop.deviceIndependentSize() != QSizeF(size()) || m_backdrop.devicePixelRatio() != ratio) {
+        m_backdrop = QPixmap(size() * ratio);
+        m_backdrop.setDevicePixelRatio(ratio);
         QPainter backdrop(&m_backdrop);
         scene::paintMainWindow(backdrop, m_ui.supertext->geometry(), m_ui.fich->geometry().top(),
                                m_ui.Frame3->geometry().bottom() + 1);
     }
     QPainter painter(this);
-    painter.drawPixmap(event->rect(), m_backdrop, event->rect());
+    const QRectF area(event->rect());
+    painter.drawPixmap(area, m_backdrop, QRectF(area.topLeft() * ratio, area.size() * ratio));
 }

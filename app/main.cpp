@@ -1,4 +1,5 @@
 #include "app/feuillep.h"
+#include "app/zoom.h"
 #include "ui/translations.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 
 int main(int argc, char* argv[])
 {
+    zoom::setUpZoom(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrel TS"));
     // The desktop shows the window under the menu entry's name and icon.
@@ -17,9 +19,9 @@ int main(int argc, char* argv[])
         return 1;
     window.show();
     window.activateWindow();
-    // The files of the command line (Qt has taken its own options out) open
-    // once the window is up, so that their messages stand over it.
-    const QStringList files = QApplication::arguments().mid(1);
+    // The files of the command line (Qt has taken its own options out, the
+    // zoom is ours) open once the window is up, so that their messages stand over it.
+    const QStringList files = zoom::takeZoomArgument(QApplication::arguments().mid(1)).others;
     if (!files.isEmpty())
         QTimer::singleShot(0, &window, [&window, files] { window.openCommandLine(files); });
     return app.exec();

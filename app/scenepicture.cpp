@@ -7,7 +7,7 @@
 
 ScenePicture::ScenePicture(QWidget* parent)
     : QWidget(parent)
-    , m_surface(scene::sceneWidth, scene::sceneHeight, QColor(224, 224, 224))
+    , m_surface(scene::sceneWidth, scene::sceneHeight, QColor(224, 224, 224), devicePixelRatioF())
 {
     setObjectName(QStringLiteral("Picture2"));
     setFixedSize(m_surface.width(), m_surface.height());
@@ -20,7 +20,9 @@ void ScenePicture::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.drawImage(area, m_surface.canvas(), area);
+    const qreal ratio = m_surface.devicePixelRatio();
+    painter.drawImage(QRectF(area), m_surface.canvas(),
+                      QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void ScenePicture::mouseMoveEvent(QMouseEvent* event)

@@ -78,8 +78,8 @@ void paintLiveGraph(QPainter& painter, const LiveGraphDrawing& drawing)
     painter.restore();
 }
 
-LiveGraph::LiveGraph(int width, int height)
-    : m_surface(width, height, panelColour())
+LiveGraph::LiveGraph(int width, int height, qreal devicePixelRatio)
+    : m_surface(width, height, panelColour(), devicePixelRatio)
 {
     m_drawing.size = QSize(width, height);
 }

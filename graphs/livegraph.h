@@ -48,7 +48,8 @@ public:
     static constexpr int defaultHeight = 210;
     static QColor panelColour() { return QColor(240, 235, 230); }
 
-    explicit LiveGraph(int width = defaultWidth, int height = defaultHeight);
+    // devicePixelRatio: the screen's, so that lines and text stay sharp when zoomed.
+    explicit LiveGraph(int width = defaultWidth, int height = defaultHeight, qreal devicePixelRatio = 1);
 
     // Redraws the empty frame at the scales of the situation. Returns false,
     // leaving the surface untouched, when no kind is checked: the caller then

@@ -60,10 +60,11 @@ void MarkList::clear()
     m_layerArea = QRect();
 }
 
-void MarkList::drawOlderOnLayer(int width, int height)
+void MarkList::drawOlderOnLayer(int width, int height, qreal devicePixelRatio)
 {
-    if (!m_layer || m_layer->width() != width || m_layer->height() != height) {
-        m_layer = std::make_unique<PictureSurface>(width, height, Qt::transparent);
+    if (!m_layer || m_layer->width() != width || m_layer->height() != height
+        || m_layer->devicePixelRatio() != devicePixelRatio) {
+        m_layer = std::make_unique<PictureSurface>(width, height, Qt::transparent, devicePixelRatio);
         m_onLayer = 0;
         m_layerArea = QRect();
     }
@@ -85,7 +86,7 @@ void MarkList::lespoints(PictureSurface& surface, QColor axisColour, QColor colo
     newest.projected = projected;
 
     if (m_marks.size() > 1) {
-        drawOlderOnLayer(surface.width(), surface.height());
+        drawOlderOnLayer(surface.width(), surface.height(), surface.devicePixelRatio());
         if (!m_layerArea.isEmpty())
             surface.paintLayer(m_layer->canvas(), m_layerArea);
     }

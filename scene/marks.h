@@ -45,7 +45,7 @@ public:
     void lespoints(PictureSurface& surface, QColor axisColour, QColor colour, bool projected);
 
 private:
-    void drawOlderOnLayer(int width, int height);
+    void drawOlderOnLayer(int width, int height, qreal devicePixelRatio);
 
     std::vector<Mark> m_marks;
     std::unique_ptr<PictureSurface> m_layer;

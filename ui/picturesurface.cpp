@@ -5,11 +5,15 @@
 #include <cmath>
 #include <cstring>
 
-PictureSurface::PictureSurface(int width, int height, QColor backColour)
-    : m_background(width, height, QImage::Format_ARGB32_Premultiplied)
-    , m_canvas(width, height, QImage::Format_ARGB32_Premultiplied)
+PictureSurface::PictureSurface(int width, int height, QColor backColour, qreal devicePixelRatio)
+    : m_width(width)
+    , m_height(height)
+    , m_background(QSize(width, height) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied)
+    , m_canvas(QSize(width, height) * devicePixelRatio, QImage::Format_ARGB32_Premultiplied)
     , m_backColour(backColour)
 {
+    m_background.setDevicePixelRatio(devicePixelRatio);
+    m_canvas.setDevicePixelRatio(devicePixelRatio);
     m_background.fill(backColour);
     m_canvas.fill(backColour);
 }
@@ -41,7 +45,7 @@ void PictureSurface::setBackgroundPicture(const QImage& picture)
     m_background.fill(m_backColour);
     {
         QPainter p(&m_background);
-        p.drawImage(0, 0, picture);
+        p.drawImage(0, 0, pictureAtRatio(picture, m_background.devicePixelRatio()));
     }
     m_canvas = m_background.copy();
 }
@@ -126,7 +130,8 @@ void PictureSurface::paintPicture(const QImage& picture, double left, double top
 
 void PictureSurface::paintLayer(const QImage& layer, const QRect& area)
 {
-    painter().drawImage(area.topLeft(), layer, area);
+    const qreal ratio = layer.devicePixelRatio();
+    painter().drawImage(QRectF(area), layer, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 double PictureSurface::textWidth(const QString& text, const QFont& font)
@@ -143,4 +148,15 @@ const QImage& PictureSurface::canvas() const
 {
     endPainting();
     return m_canvas;
+}
+
+QImage pictureAtRatio(const QImage& picture, qreal devicePixelRatio)
+{
+    if (picture.isNull() || picture.devicePixelRatio() == devicePixelRatio)
+        return picture;
+    const QSizeF units = picture.deviceIndependentSize();
+    QImage scaled =
+        picture.scaled((units * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(devicePixelRatio);
+    return scaled;
 }

@@ -2,7 +2,9 @@
 // A picture surface with two layers, the way the scene and the graphs draw:
 // a persistent background (photograph plus everything baked into it) and the
 // canvas shown on screen. clear() copies the background onto the canvas,
-// bake() copies the canvas into the background.
+// bake() copies the canvas into the background. Both images hold
+// devicePixelRatio device pixels per unit, so that the drawing, in units,
+// stays sharp on a zoomed screen.
 
 #include <QColor>
 #include <QFont>
@@ -15,13 +17,15 @@ class QPainter;
 
 class PictureSurface {
 public:
-    PictureSurface(int width, int height, QColor backColour);
+    PictureSurface(int width, int height, QColor backColour, qreal devicePixelRatio = 1);
     ~PictureSurface();
     PictureSurface(const PictureSurface&) = delete;
     PictureSurface& operator=(const PictureSurface&) = delete;
 
-    int width() const { return m_canvas.width(); }
-    int height() const { return m_canvas.height(); }
+    // In units; the images are devicePixelRatio() times larger.
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    qreal devicePixelRatio() const { return m_canvas.devicePixelRatio(); }
 
     // Replaces the persistent layer: the back colour with the picture over it
     // at (0, 0). The canvas shows it at once.
@@ -45,6 +49,7 @@ public:
     void point(double x, double y, QColor colour);
     // Text whose top-left corner is at (x, y).
     void text(double x, double y, const QString& text, const QFont& font, QColor colour);
+    // A picture made for the surface's ratio (pictureAtRatio) is copied pixel for pixel.
     void paintPicture(const QImage& picture, double left, double top);
     // The area of a layer of the surface's size, painted over the canvas at
     // the same place, its transparent pixels letting the canvas show.
@@ -64,6 +69,8 @@ private:
     void endPainting() const;
     void applyPen(QColor colour);
 
+    int m_width;
+    int m_height;
     QImage m_background;
     mutable QImage m_canvas;
     mutable std::unique_ptr<QPainter> m_painter;
@@ -71,3 +78,7 @@ private:
     int m_lineWidth = 1;
     bool m_dotted = false;
 };
+
+// A picture whose pixels are one unit each, smoothly scaled to the device
+// pixels of a surface or a control of that ratio (a photograph, a projectile).
+QImage pictureAtRatio(const QImage& picture, qreal devicePixelRatio);

@@ -1,0 +1,117 @@
+// The zoom: the step chosen from a screen, the one asked for on the command
+// line, and the scene's frame drawn at 100 % and 200 %.
+
+#include "common/testmain.h"
+
+#include "app/zoom.h"
+#include "scene/frame.h"
+#include "ui/picturesurface.h"
+
+#include <QImage>
+
+class TestZoom : public QObject {
+    Q_OBJECT
+private slots:
+    void fittingZoom_data();
+    void fittingZoom();
+    void zoomArgument_data();
+    void zoomArgument();
+    void frameLinesAtZoom_data();
+    void frameLinesAtZoom();
+};
+
+void TestZoom::fittingZoom_data()
+{
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<int>("percent");
+    // Decorations of 12 x 40 device pixels around the window.
+    QTest::newRow("netbook 1024 x 600") << QSize(1024, 600) << 100;
+    QTest::newRow("1366 x 768 laptop") << QSize(1366, 768) << 100;
+    QTest::newRow("just 125 % high") << QSize(1012, 790) << 125;
+    QTest::newRow("one pixel short of 125 %") << QSize(1011, 790) << 100;
+    QTest::newRow("1600 x 900") << QSize(1600, 900) << 125;
+    QTest::newRow("1920 x 1080 projector") << QSize(1920, 1080) << 150;
+    QTest::newRow("1920 x 1040 under a panel") << QSize(1920, 1040) << 150;
+    QTest::newRow("1280 x 1024, the width decides") << QSize(1280, 1024) << 150;
+    QTest::newRow("2560 x 1440") << QSize(2560, 1440) << 200;
+    QTest::newRow("3840 x 2160, no more than 200 %") << QSize(3840, 2160) << 200;
+    QTest::newRow("smaller than the window") << QSize(640, 480) << 100;
+}
+
+void TestZoom::fittingZoom()
+{
+    QFETCH(QSize, available);
+    QFETCH(int, percent);
+    QCOMPARE(zoom::fittingZoom(available, QSize(12, 40)), percent);
+}
+
+void TestZoom::zoomArgument_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("percent");     // 0: none accepted
+    QTest::addColumn<QString>("refused"); // empty: none refused
+    QTest::addColumn<QStringList>("files");
+
+    const QString file = QStringLiteral("lune.P20");
+    QTest::newRow("files only") << QStringList{file} << 0 << QString() << QStringList{file};
+    QTest::newRow("zoom then a file") << QStringList{"--zoom", "150", file} << 150 << QString() << QStringList{file};
+    QTest::newRow("a file then zoom=") << QStringList{file, "--zoom=175"} << 175 << QString() << QStringList{file};
+    QTest::newRow("not a step") << QStringList{"--zoom", "130", file} << 0 << QStringLiteral("130")
+                                << QStringList{file};
+    QTest::newRow("not a number") << QStringList{"--zoom", "grand"} << 0 << QStringLiteral("grand") << QStringList{};
+    QTest::newRow("value missing") << QStringList{file, "--zoom"} << 0 << QString("") << QStringList{file};
+    QTest::newRow("the last one wins") << QStringList{"--zoom", "200", "--zoom", "100"} << 100 << QString()
+                                       << QStringList{};
+}
+
+void TestZoom::zoomArgument()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, percent);
+    QFETCH(QString, refused);
+    QFETCH(QStringList, files);
+    const zoom::ZoomArguments taken = zoom::takeZoomArgument(arguments);
+    QCOMPARE(taken.percent.value_or(0), percent);
+    QCOMPARE(taken.refused.has_value(), !refused.isNull());
+    if (taken.refused) {
+        QCOMPARE(*taken.refused, refused);
+        QVERIFY(zoom::refusal(refused).contains(QStringLiteral("100, 125, 150, 175 et 200")));
+    }
+    QCOMPARE(taken.others, files);
+}
+
+void TestZoom::frameLinesAtZoom_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::newRow("100 %") << 100;
+    QTest::newRow("200 %") << 200;
+}
+
+// The y axis (x = 30) across a row between two graduations (Y = 250): as many device
+// pixels of the frame's colour as the zoom has per unit, nothing blended.
+void TestZoom::frameLinesAtZoom()
+{
+    QFETCH(int, percent);
+    const qreal ratio = percent / 100.0;
+    const QColor back(224, 224, 224);
+    const QColor white(255, 255, 255);
+    PictureSurface surface(409, 800, back, ratio);
+    scene::repere(surface, false, white);
+    const QImage& canvas = surface.canvas();
+    QCOMPARE(canvas.size(), QSize(409, 800) * ratio);
+
+    const int row = int(250 * ratio);
+    int width = 0;
+    for (int x = int(20 * ratio); x < int(40 * ratio); ++x) {
+        const QColor pixel = canvas.pixelColor(x, row);
+        if (pixel == white)
+            ++width;
+        else
+            QCOMPARE(pixel, back);
+    }
+    QCOMPARE(width, int(ratio));
+    QCOMPARE(canvas.pixelColor(int(30 * ratio), row), white);
+}
+
+TAVREL_TEST_MAIN(TestZoom)
+#include "test_zoom.moc"
