@@ -5,11 +5,15 @@
 // graph and the marks. The handlers are grouped by concern in
 // feuillep_<concern>.cpp files.
 //
-// Public is what other windows and the tests call: the handlers of the
-// controls (<control>_<event>), the procedures other parts of the program
-// call, and read access to the state and the pictures. Everything else is
-// private. Windows of lower layers never include this header: they take
-// plain data (graphesSetup()) or the ExerciseHost interface.
+// Public is what other classes and the tests call: read access to the
+// state and the pictures, the clock Timer1_Timer, the redraw and clearing
+// of the scene (majaff, retico), the configurations and the command line,
+// ExerciseHost, and the handlers that no real event can yet reach from a
+// test (the lists, two fields, the curve boxes, the swatches, the Form_
+// events). The buttons are driven by clicks on ui()'s controls, so their
+// handlers are private, with every other procedure. Windows of lower
+// layers never include this header: they take plain data (graphesSetup())
+// or the ExerciseHost interface.
 
 #include "app/feuillepui.h"
 #include "app/markerfile.h"
@@ -76,89 +80,39 @@ public:
     // The marker file through which other programs see us running.
     static QString markerFilePath();
 
-    // Start-up and shutdown.
-    void Form_Load();
+    // Start-up and shutdown, as the tests reach them.
     void Form_Activate();
     bool Form_QueryUnload();
     void Form_Unload();
     // The size rule: 800 x 600, centred, on screens wider than 850 pixels.
     void Form_Resize();
 
-    // The clock and the procedures other parts of the program call.
+    // The clock: one tick of the animation. Public because nothing else steps
+    // the animation deterministically for the tests and the benchmark.
     void Timer1_Timer();
-    void majaff();
-    void retico();
-    void repere();
-    void voxvoy() override;
-    void plusbouton();
-    void maj12();
-    void repgraphe();
-    // Shows the calculator modally (from "&Calculatrice" and from the graphs
-    // window's "Calculatrice" icon); it keeps its history, Ans and angle unit
-    // from one opening to the next.
-    void showCalculator();
+    void majaff(); // redraws the whole scene for the current date
+    void retico(); // clears the scene and redraws its frame and marks
 
-    // The handlers of the controls.
+    // Handlers that the tests still call by name.
     void Combo1_Click();
     void Combo2_Click();
-    void Text1_LostFocus();
-    void Text2_LostFocus();
-    void Text3_LostFocus();
     void Text4_LostFocus();
-    void command15_Click();
-    void command16_Click();
-    void Image4_Click();
-    void command18_Click();
-    void command12_Click();
     void chrono_LostFocus();
-    void Command13_Click();
-    void Check1_Click();
-    void Check6_Click();
-    void Check8_Click();
-    void VScroll2_Change(int value);
     void Check13_Click(int index);
-    void Command3_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command14_Click();
-    // A click on the live graph enlarges it when the enlarge pointer shows.
-    void Frame1_Click();
     void Label4_Click(int index);
-    void copim_Click();
-    void copigraph_Click();
-    void Command2_Click();
-    void Command11_Click();
 
     // Configurations. The situation the controls hold, as a file keeps it.
     config::Configuration currentConfiguration() const;
-    // Opens a configuration with the waiting notice shown: "Ouvrir" and a
-    // dropped file.
-    void openConfiguration(const QString& configFileName);
-    // Pops the exercise menu `optionexo` up under the button.
-    void btexo_Click();
     // The files named on the command line, in order: a ".P20" opens as
     // "Ouvrir" opens it, a ".E43" as the exercise chooser does; anything else
     // is told and passed over.
     void openCommandLine(const QStringList& arguments);
 
-    void Command8_Click();
-
-    // "&Imprimer": the print dialog with the scene as "Copier l'animation"
-    // composes it, and the live graph when one is drawn.
-    void Command10_Click();
-    // "&Aide", and F1 anywhere: the manual at its contents.
-    void Command7_Click();
     // The help window once opened (none before).
     HelpWindow* helpWindow() const;
 
-    // The mouse over the projectile and over the scene; positions in the
-    // platform's unit from the control's top-left corner.
-    void projectile_MouseDown(Qt::MouseButtons button, QPointF at);
-    void projectile_MouseMove(Qt::MouseButtons button, QPointF at);
-    void Picture2_MouseDown(Qt::MouseButtons button, QPointF at);
-    void Picture2_MouseMove(QPointF at);
-
     // ExerciseHost.
+    void voxvoy() override; // the launch velocity components from v0 and alpha
     QWidget* hostWindow() override { return this; }
     QTextEdit* statementBox() override { return m_ui.supertext; }
     QLineEdit* exerciseFileField() override { return m_ui.fich; }
@@ -185,7 +139,60 @@ private:
     PictureSurface& surface();
 
     // Start-up (feuillep.cpp).
+    void Form_Load();
     void loadPictureLists();
+
+    // The procedures of the loop.
+    void repere();     // draws the frame: axes, graduations or grid
+    void plusbouton(); // enables the actions unless there is no flight to run
+    void maj12();      // shows the camera button and caption as recording or not
+    void repgraphe();  // the live graph's empty frame, or its choice panel when no curve is ticked
+    // Shows the calculator modally (from "&Calculatrice" and from the graphs
+    // window's "Calculatrice" icon); it keeps its history, Ans and angle unit
+    // from one opening to the next.
+    void showCalculator();
+
+    // The handlers of the controls, driven by their events.
+    void Text1_LostFocus();
+    void Text2_LostFocus();
+    void Text3_LostFocus();
+    void command15_Click();
+    void command16_Click();
+    void Image4_Click();
+    void command18_Click();
+    void command12_Click();
+    void Command13_Click();
+    void Check1_Click();
+    void Check6_Click();
+    void Check8_Click();
+    void VScroll2_Change(int value);
+    void Command3_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command14_Click();
+    // A click on the live graph enlarges it when the enlarge pointer shows.
+    void Frame1_Click();
+    void copim_Click();
+    void copigraph_Click();
+    void Command2_Click();
+    void Command11_Click();
+    // Opens a configuration with the waiting notice shown: "Ouvrir" and a
+    // dropped file.
+    void openConfiguration(const QString& configFileName);
+    // Pops the exercise menu `optionexo` up under the button.
+    void btexo_Click();
+    void Command8_Click();
+    // "&Imprimer": the print dialog with the scene as "Copier l'animation"
+    // composes it, and the live graph when one is drawn.
+    void Command10_Click();
+    // "&Aide", and F1 anywhere: the manual at its contents.
+    void Command7_Click();
+    // The mouse over the projectile and over the scene; positions in the
+    // platform's unit from the control's top-left corner.
+    void projectile_MouseDown(Qt::MouseButtons button, QPointF at);
+    void projectile_MouseMove(Qt::MouseButtons button, QPointF at);
+    void Picture2_MouseDown(Qt::MouseButtons button, QPointF at);
+    void Picture2_MouseMove(QPointF at);
 
     // Wiring (feuillep_wiring.cpp).
     void connectHandlers();
@@ -217,11 +224,11 @@ private:
     void setGraphButtonsEnabled(bool enabled);
 
     // Bounce (feuillep_bounce.cpp).
-    void rebond(const sim::StepEvents& events);
+    void rebond(const sim::StepEvents& events); // one tick of the bouncing ball
     void endOfBounce();
 
     // Scene (feuillep_scene.cpp).
-    void lespoints();
+    void lespoints(); // draws the recorded centre-of-inertia marks
 
     // Chronophotography (feuillep_chrono.cpp).
     bool photoInstant() const;
@@ -236,7 +243,7 @@ private:
 
     // Live graph (feuillep_graph.cpp).
     graphs::GraphInputs graphInputs() const;
-    void tracegraphe();
+    void tracegraphe(); // adds the newest points to the live graph
 
     // Panels, help line and colours (feuillep_panels.cpp).
     void installPanelPainters();

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTimer>
 
 #include <algorithm>
@@ -113,9 +114,9 @@ void openGraphTab(FeuilleP& w)
 void launch(FeuilleP& w, bool chronophotography)
 {
     w.ui().Check8->setChecked(true);
-    w.command15_Click();
+    w.ui().command15->click();
     if (chronophotography)
-        w.command12_Click();
+        w.ui().command12->click();
 }
 
 Result run(const Scenario& scenario)

@@ -20,7 +20,7 @@ public:
     virtual QLineEdit* exerciseFileField() = 0; // `fich`, "" when no exercise is open
     virtual void showWelcomeText() = 0;
     virtual void setExerciseTextModified(bool modified) = 0;
-    virtual void voxvoy() = 0;
+    virtual void voxvoy() = 0; // the launch velocity components from v0 and alpha
     // Reads the configuration file configFileName into the main window, with
     // its messages, as the "Ouvrir" button does (without its waiting notice).
     virtual void loadConfiguration(const QString& configFileName) = 0;

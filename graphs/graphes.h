@@ -58,7 +58,7 @@ public:
     const GraphesUi& ui() const { return m_ui; }
 
     void Check1_Click(int index);
-    void tracegraphe();
+    void tracegraphe(); // draws the enlarged graph and its table of values
     // The pointer at (x, y) on the graph surface; (0, 0) when it is elsewhere.
     void Picture1_MouseMove(int x, int y);
     // 1 "Fermer", 2 "Imprimer", 3 "Copier", 4 "Calculatrice".

@@ -17,7 +17,7 @@ struct ArrowHead {
 // precision.
 ArrowHead arrowHeadGeometry(double x, double y, double dx, double dy);
 
-// Draws the two barbs of that head; the shaft is the caller's.
+// fleche, the arrow: draws the two barbs of that head; the shaft is the caller's.
 void fleche(PictureSurface& surface, double x, double y, double dx, double dy, QColor colour);
 
 } // namespace scene

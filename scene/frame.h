@@ -8,6 +8,7 @@ class PictureSurface;
 
 namespace scene {
 
+// Draws the frame: the axes with their arrows, and graduations or the dotted grid.
 void repere(PictureSurface& surface, bool grid, QColor colour);
 
 } // namespace scene

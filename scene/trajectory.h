@@ -11,6 +11,7 @@ namespace scene {
 
 struct SceneState;
 
+// Traces the trajectory: the segment from the previous point to the projectile.
 void tracetraj(PictureSurface& surface, const sim::SimulationState& state, SceneState& scene, QColor colour);
 
 } // namespace scene

@@ -79,7 +79,7 @@ void TestAnimation::initTestCase()
         WindowFixture::enter(w.ui().Text1, QStringLiteral("10"));
         WindowFixture::enter(w.ui().Text3, QStringLiteral("20"));
         WindowFixture::enter(w.ui().Text4, QStringLiteral("5"));
-        w.command16_Click();
+        WindowFixture::activate(w.ui().command16);
         stopped = !w.timerRunning() && f.sound.beeps() == 1 && w.state().simTime == 0.0f
             && w.sceneState().imageLeft == 374.0f;
     }
@@ -107,7 +107,7 @@ void TestAnimation::dateStep()
     WindowFixture f;
     FeuilleP& w = f.w();
     w.ui().speed->setChecked(slow);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     QVERIFY(w.timerRunning());
     for (int i = 0; i < ticks; ++i)
         w.Timer1_Timer();
@@ -152,7 +152,7 @@ void TestAnimation::landing()
     w.ui().Check4->setChecked(false);
     w.ui().Check8->setChecked(true);
 
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     QVERIFY(w.ui().projectile->isHidden());
     QCOMPARE(runToTheEnd(w), ticks);
 
@@ -170,7 +170,7 @@ void TestAnimation::landing()
         QCOMPARE(f.sound.played(), std::vector<QString>{applicationDirectory() + sound});
 
     // A new flight starts again from the initial position.
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     w.Timer1_Timer();
     QCOMPARE(w.ui().Label3->text(), dateText("0,04"));
 }
@@ -179,22 +179,22 @@ void TestAnimation::pauseAndStep()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 5; ++i)
         w.Timer1_Timer();
 
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     QVERIFY(!w.timerRunning());
     QCOMPARE(w.ui().Label3->text(), dateText("0,20"));
 
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     QVERIFY(!w.timerRunning());
     QCOMPARE(w.ui().Label3->text(), dateText("0,24"));
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     QCOMPARE(w.ui().Label3->text(), dateText("0,28"));
     QVERIFY(!w.timerRunning());
 
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     QVERIFY(w.timerRunning());
     w.Timer1_Timer();
     QCOMPARE(w.ui().Label3->text(), dateText("0,32"));
@@ -218,7 +218,7 @@ void TestAnimation::stepFromTheInitialPosition()
     FeuilleP& w = f.w();
     choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
     QVERIFY(!w.ui().projectile->isHidden());
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     QVERIFY(!w.timerRunning());
     QCOMPARE(w.ui().Label3->text(), dateText("0,04"));
     QVERIFY(w.ui().projectile->isHidden());
@@ -227,9 +227,9 @@ void TestAnimation::stepFromTheInitialPosition()
     QCOMPARE(seen.pixelColor(30, 430), QColor(255, 255, 255));
 
     // Further steps and the start keep it hidden; landing shows it again.
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     QVERIFY(w.ui().projectile->isHidden());
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     QVERIFY(w.ui().projectile->isHidden());
     runToTheEnd(w, 20000);
     QVERIFY(!w.ui().projectile->isHidden());
@@ -263,7 +263,7 @@ void TestAnimation::missingProjectilePicture()
     QCOMPARE(atRest.size(), QSize(32, 32));
     QCOMPARE(atRest.pixelColor(16, 16), QColor(96, 96, 96));
 
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 10; ++i)
         w.Timer1_Timer();
     const QPoint centre(qRound(w.sceneState().imageLeft) + 16, qRound(w.sceneState().imageTop) + 16);
@@ -275,10 +275,10 @@ void TestAnimation::stopGoesBackToTheStart()
     WindowFixture f;
     FeuilleP& w = f.w();
     WindowFixture::enter(w.ui().Text1, QStringLiteral("2"));
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 10; ++i)
         w.Timer1_Timer();
-    w.Image4_Click();
+    WindowFixture::activate(w.ui().Image4);
     QVERIFY(!w.timerRunning());
     QCOMPARE(w.state().simTime, 0.0f);
     QCOMPARE(w.sceneState().imageLeft, 86.0f);
@@ -294,12 +294,12 @@ void TestAnimation::resetDuringAFlight()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 10; ++i)
         w.Timer1_Timer();
     QVERIFY(w.sceneState().imageTop < 420.0f);
 
-    w.command18_Click();
+    WindowFixture::activate(w.ui().command18);
     QVERIFY(w.timerRunning());
     QCOMPARE(w.state().simTime, 0.0f);
     QCOMPARE(w.sceneState().imageTop, 420.0f);
@@ -333,7 +333,7 @@ void TestAnimation::leavingTheScene()
     w.ui().Check4->setChecked(stopAtTheEdge);
     w.ui().Check8->setChecked(true);
 
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     w.Timer1_Timer();
     if (stopAtTheEdge) {
         QVERIFY(!w.timerRunning());
@@ -379,7 +379,7 @@ void TestAnimation::shownOrdinateNeverNegative()
     WindowFixture::enter(w.ui().Text3, QStringLiteral("10"));
     WindowFixture::enter(w.ui().Text4, alpha);
     w.ui().Check4->setChecked(false);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     int ticks = 0;
     bool crossedBelow = false;
     while (w.timerRunning() && ticks < 2000) {
@@ -403,13 +403,13 @@ void TestAnimation::nothingToThrow()
     WindowFixture f;
     FeuilleP& w = f.w();
     WindowFixture::enter(w.ui().Text3, QStringLiteral("0"));
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     QVERIFY(!w.timerRunning());
     QVERIFY(!w.ui().projectile->isHidden());
     QCOMPARE(w.state().simTime, 0.0f);
 
     WindowFixture::enter(w.ui().Text2, QStringLiteral("3"));
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     QVERIFY(w.timerRunning());
 }
 

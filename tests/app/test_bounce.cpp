@@ -63,7 +63,7 @@ void TestBounce::firstContactStartsTheBounce()
     WindowFixture f;
     FeuilleP& w = f.w();
     w.ui().speed->setChecked(slowMotion);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < tickLimit && w.state().bounceActive == sim::BouncePhase::FreeFlight; ++i)
         w.Timer1_Timer();
 
@@ -105,7 +105,7 @@ void TestBounce::eachContactSounds()
     w.ui().Check4->setChecked(false);
     QVERIFY(f.sound.opened().endsWith(QStringLiteral("bam.wav")));
 
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     int contacts = 0;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         const size_t playedBefore = f.sound.played().size();
@@ -136,7 +136,7 @@ void TestBounce::neverBelowTheGround()
     FeuilleP& w = f.w();
     w.ui().Check4->setChecked(false);
     w.ui().speed->setChecked(slowMotion);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     bool bounced = false;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         w.Timer1_Timer();
@@ -156,7 +156,7 @@ void TestBounce::arcsShrinkUntilRest()
     FeuilleP& w = f.w();
     w.ui().Check4->setChecked(false);
     w.ui().Check8->setChecked(true);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     QVERIFY(w.ui().projectile->isHidden());
 
     std::vector<Arc> arcs(1, Arc{0, w.state().initialVelocityX});
@@ -217,7 +217,7 @@ void TestBounce::leavingTheSceneWhileBouncing()
     FeuilleP& w = f.w();
     QVERIFY(w.ui().Check4->isChecked());
     w.ui().Check8->setChecked(true);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
 
     float lastLeft = 0;
     sim::BouncePhase lastBounceActive = sim::BouncePhase::FreeFlight;

@@ -47,7 +47,7 @@ void TestCalculator::calculatorKeepsItsMemoryBetweenOpenings()
         QTest::keyClicks(machine.ui().display, QStringLiteral("6×7"));
         QTest::keyClick(machine.ui().display, Qt::Key_Return);
     });
-    fixture.w().Command8_Click();
+    WindowFixture::activate(fixture.w().ui().Command8);
 
     int rows = 0;
     bool radians = false;
@@ -58,7 +58,7 @@ void TestCalculator::calculatorKeepsItsMemoryBetweenOpenings()
         radians = machine.ui().radiansButton->isChecked();
         ans = machine.ui().ansLabel->text();
     });
-    fixture.w().Command8_Click();
+    WindowFixture::activate(fixture.w().ui().Command8);
     QCOMPARE(fixture.dialogs.modalsShown().size(), size_t(2));
     QCOMPARE(rows, 1);
     QVERIFY(radians);
@@ -68,7 +68,7 @@ void TestCalculator::calculatorKeepsItsMemoryBetweenOpenings()
 void TestCalculator::unloadUnloadsTheCalculator()
 {
     WindowFixture fixture;
-    fixture.w().Command8_Click();
+    WindowFixture::activate(fixture.w().ui().Command8);
     QPointer<const Machine> machine = fixture.w().calculator();
     QVERIFY(machine);
     fixture.w().Form_Unload();

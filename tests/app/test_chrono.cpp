@@ -122,7 +122,7 @@ void TestChrono::warning()
     w.ui().UpDown1->setValue(spin);
     w.ui().Check9->setChecked(keepVectors);
     w.ui().Check6->setChecked(variation);
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
 
     QCOMPARE(w.state().chrono.chronoActive, 1);
     if (!warns) {
@@ -146,7 +146,7 @@ void TestChrono::switchingOnStartsTheAnimation()
     FeuilleP& w = f.w();
     const QImage before = w.sceneSurface().background().copy();
     const QPoint start = imageCorner(w);
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     QVERIFY(w.timerRunning());
     QVERIFY(w.ui().projectile->isHidden());
     QCOMPARE(w.state().chrono.nextPhotoTime, 0.0f);
@@ -189,7 +189,7 @@ void TestChrono::shortIntervalSlowsTheDate()
     WindowFixture f;
     FeuilleP& w = f.w();
     WindowFixture::enter(w.ui().chrono, QStringLiteral("10"));
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     w.Timer1_Timer();
     QCOMPARE(w.state().simTime, 0.0f);
     for (int tick = 1; tick <= 50; ++tick) {
@@ -209,7 +209,7 @@ void TestChrono::photographBeforeTheGroundIsNotTheLanding()
     w.ui().Combo2->setCurrentIndex(1);
     w.Combo2_Click();
     WindowFixture::enter(w.ui().chrono, QStringLiteral("10"));
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     double lastHeight = -1;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         w.Timer1_Timer();
@@ -231,13 +231,13 @@ void TestChrono::buttonShowsTheRecording()
     QCOMPARE(w.ui().Label5->text(), QStringLiteral("Activer la chronophotographie"));
     QCOMPARE(w.ui().command12->toolTip(), QStringLiteral("Chronophotographie"));
 
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     w.Timer1_Timer();
     QCOMPARE(w.ui().Label5->text(), QStringLiteral("Arrêter la chronophotographie"));
     QCOMPARE(w.ui().command12->toolTip(), QStringLiteral("Arrêter la chronophotographie"));
 
     // Pausing ends the recording.
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     QVERIFY(!w.timerRunning());
     QCOMPARE(w.state().chrono.chronoActive, 0);
     QCOMPARE(w.ui().Label5->text(), QStringLiteral("Activer la chronophotographie"));
@@ -250,12 +250,12 @@ void TestChrono::photographIsBaked()
     FeuilleP& w = f.w();
     const QImage bare = sceneWithoutFrame(w);
 
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     w.Timer1_Timer();
     tickToNextPhotograph(w);
     QVERIFY(qAbs(w.state().simTime - 0.3f) < 1e-5f);
     const QPoint at = imageCorner(w);
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
 
     w.retico();
     QVERIFY(pictureShowsAt(w.sceneSurface().canvas(), at));
@@ -275,7 +275,7 @@ void TestChrono::marksInsteadOfPictures()
     w.retico();
     const QImage bare = w.sceneSurface().canvas().copy();
 
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     w.Timer1_Timer();
     QCOMPARE(w.marks().size(), size_t(1));
     tickToNextPhotograph(w);
@@ -283,12 +283,12 @@ void TestChrono::marksInsteadOfPictures()
     const QPoint at = imageCorner(w);
 
     // Only a cross, no picture, is left on the scene.
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     w.retico();
     QVERIFY(changedUnderPicture(bare, w.sceneSurface().canvas(), at) < 40);
     QVERIFY(changedUnderPicture(bare, w.sceneSurface().canvas(), at) > 0);
 
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     bool landed = false;
     for (int i = 0; i < tickLimit && w.timerRunning(); ++i) {
         w.Timer1_Timer();
@@ -306,7 +306,7 @@ void TestChrono::newestMarkTakesNewColours()
     WindowFixture f;
     FeuilleP& w = f.w();
     w.ui().Check2->setChecked(true);
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     w.Timer1_Timer();
     tickToNextPhotograph(w);
     QCOMPARE(w.marks().size(), size_t(2));
@@ -314,7 +314,7 @@ void TestChrono::newestMarkTakesNewColours()
     // nothing more.
     w.Timer1_Timer();
     QCOMPARE(w.state().chrono.photoThisTick, 0);
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
 
     const QColor oldColour = w.marks().front().colour;
     const QColor newColour(10, 20, 30);
@@ -336,13 +336,13 @@ void TestChrono::eraseRestoresThePhotograph()
     const QImage bare = sceneWithoutFrame(w);
 
     // A picture at 0 s, then marks from 0,3 s on.
-    w.command12_Click();
+    WindowFixture::activate(w.ui().command12);
     w.Timer1_Timer();
     const QPoint pictured = imageCorner(w);
     w.ui().Check2->setChecked(true);
     tickToNextPhotograph(w);
     QCOMPARE(w.marks().size(), size_t(1));
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     w.retico();
     QVERIFY(pictureShowsAt(w.sceneSurface().canvas(), pictured));
 

@@ -159,12 +159,12 @@ void TestConfigurationFiles::checkUsable()
     WindowFixture::enter(u.Text3, "10");
     WindowFixture::enter(u.Text4, "45");
     QVERIFY(u.command15->isEnabled());
-    w().command15_Click();
+    WindowFixture::activate(w().ui().command15);
     QVERIFY(w().timerRunning());
     for (int i = 0; i < 5; ++i)
         w().Timer1_Timer();
     QVERIFY(w().state().simTime > 0);
-    w().Image4_Click();
+    WindowFixture::activate(w().ui().Image4);
     QVERIFY(!w().timerRunning());
 }
 
@@ -363,10 +363,10 @@ void TestConfigurationFiles::hostileFiles()
     save(path("avant"));
     const QString caption = w().windowTitle();
     WindowFixture::enter(ui().Text2, "2");
-    w().command15_Click();
+    WindowFixture::activate(w().ui().command15);
     for (int i = 0; i < 10; ++i)
         w().Timer1_Timer();
-    w().Image4_Click();
+    WindowFixture::activate(w().ui().Image4);
     const Configuration before = w().currentConfiguration();
     const QImage scene = w().sceneSurface().canvas();
 

@@ -170,7 +170,7 @@ void TestExercises::sampleExerciseHasItsSituationAndCorrection()
     {
         const testsupport::ToleratedMessages popup(
             QRegularExpression(QStringLiteral("^This plugin does not support (raise|grabbing)")));
-        f.w().btexo_Click();
+        WindowFixture::activate(f.w().ui().btexo);
     }
     QVERIFY(item(f.w(), "opencor")->isEnabled());
     f.w().findChild<QMenu*>(QStringLiteral("optionexo"))->hide();
@@ -311,7 +311,7 @@ void TestExercises::secondThrowDrawnOverTheFirst()
     const QColor trajectory(255, 255, 0);
     const auto traced = [&] { return testing::countColour(w.sceneSurface().background(), trajectory); };
     const auto throwIt = [&] {
-        w.command15_Click();
+        WindowFixture::activate(w.ui().command15);
         for (int tick = 0; w.timerRunning() && tick < 2000; ++tick)
             w.Timer1_Timer();
     };

@@ -150,7 +150,7 @@ void TestGraphsWindow::noEnlargingWhileTracing()
 {
     WindowFixture f;
     FeuilleP& w = showGraph(f, graphs::KindY);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     w.Timer1_Timer();
     QVERIFY(!w.ui().Command5->isEnabled());
     moveOverGraph(w, 150);
@@ -202,7 +202,7 @@ void TestGraphsWindow::windowClosedLeavesTheMainWindowAsItWas()
         window.ui().Check1[graphs::KindEm]->click();
         window.ui().Image1[0]->click();
     });
-    w.Command14_Click();
+    WindowFixture::activate(w.ui().Command14);
     QVERIFY(w.ui().Check13[graphs::KindVx]->isChecked());
     QVERIFY(!w.ui().Check13[graphs::KindEm]->isChecked());
     QCOMPARE(w.liveGraph().picture(), before);
@@ -219,7 +219,7 @@ void TestGraphsWindow::calculatriceOpensTheCalculator()
         enabled = window.ui().Image1[3]->isEnabled();
         window.ui().Image1[3]->click();
     });
-    w.Command5_Click();
+    WindowFixture::activate(w.ui().Command5);
     QVERIFY(enabled);
     QCOMPARE(f.dialogs.modalsShown().size(), size_t(2));
     QCOMPARE(f.dialogs.modalsShown()[0], QStringLiteral("graphes"));

@@ -131,7 +131,7 @@ void TestLiveGraphWindow::energiesTracedDuringTheFlight()
     w.ui().Command6->click();
     QVERIFY(w.ui().Picture5->isHidden());
 
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     w.Timer1_Timer();
     QImage graph = graphPicture(w);
     for (const QColor& colour : {blue, red, green})
@@ -170,7 +170,7 @@ void TestLiveGraphWindow::buttonsDuringAFlight()
     QVERIFY(w.ui().Command5->isEnabled());
     QCOMPARE(helpOverGraph(w), QStringLiteral("Ce graphe peut être agrandi"));
 
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     w.Timer1_Timer();
     QVERIFY(!w.ui().Command3->isEnabled());
     QVERIFY(!w.ui().Command5->isEnabled());

@@ -57,7 +57,7 @@ void TestMarkerFile::stoppedOnEveryWayOut()
         QVERIFY(QTest::qWaitForWindowExposed(&w));
     } else if (way == WayOut::FatalLater) {
         QVERIFY(QFile::remove(f.directory.filePath(QStringLiteral("terre.jpg"))));
-        w.Command13_Click();
+        WindowFixture::activate(w.ui().Command13);
     }
     QCOMPARE(w.failedFatally(), way != WayOut::EndOfEventLoop);
     // main() returns and the window goes, without a close event.

@@ -188,10 +188,10 @@ void TestPanels::cancelledColourChangesNothing()
     w.ui().Check5->setChecked(true);
     w.ui().Check12->setChecked(true);
     w.ui().Check8->setChecked(true);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 5; ++i)
         w.Timer1_Timer();
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     const QImage before = w.sceneSurface().canvas().copy();
 
     w.Label4_Click(swatch);
@@ -207,7 +207,7 @@ void TestPanels::trajectoryColourForNextSegments()
     const QColor yellow(255, 255, 0);
     const QColor chosen(0, 128, 255);
     w.ui().Check8->setChecked(true);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 5; ++i)
         w.Timer1_Timer();
     // The trajectory is baked into the scene's background as it grows.

@@ -93,10 +93,10 @@ void TestPrinting::sceneAsCopied()
     WindowFixture f;
     f.w().ui().Check1->setChecked(true);
     f.w().ui().Check8->setChecked(true);
-    f.w().command15_Click();
+    WindowFixture::activate(f.w().ui().command15);
     for (int tick = 0; tick < 30; ++tick)
         f.w().Timer1_Timer();
-    f.w().command16_Click();
+    WindowFixture::activate(f.w().ui().command16);
     const QImage copied = f.w().scenePicture();
 
     QTemporaryDir out;
@@ -132,8 +132,8 @@ void TestPrinting::graphAsDrawn()
 {
     WindowFixture f;
     f.w().ui().Check13[1]->click();
-    f.w().Command6_Click();
-    f.w().command15_Click();
+    WindowFixture::activate(f.w().ui().Command6);
+    WindowFixture::activate(f.w().ui().command15);
     for (int tick = 0; tick < 40; ++tick)
         f.w().Timer1_Timer();
     const QImage screen = f.w().liveGraph().picture();
@@ -204,7 +204,7 @@ void TestPrinting::graphOnlyWhenChosen()
     f.dialogs.queueModal([&](QDialog& confimp) {
         graphOffered = child<QRadioButton>(confimp, "printGraph")->isEnabled();
     });
-    f.w().Command10_Click();
+    WindowFixture::activate(f.w().ui().Command10);
     QVERIFY(!graphOffered);
 }
 
@@ -213,7 +213,7 @@ void TestPrinting::cancelledChoiceSaysNothing()
     WindowFixture f;
     f.dialogs.queuePrinter(std::nullopt);
     f.dialogs.queueModal([](QDialog& confimp) { child<QPushButton>(confimp, "print")->click(); });
-    f.w().Command10_Click();
+    WindowFixture::activate(f.w().ui().Command10);
     QCOMPARE(f.dialogs.printerChoices(), 1);
     QVERIFY(f.dialogs.shown().empty());
 }
@@ -235,8 +235,8 @@ void TestPrinting::choicesKept()
         copies = child<QSpinBox>(confimp, "copies")->value();
         down = child<QCheckBox>(confimp, "centreVertically")->isChecked();
     });
-    f.w().Command10_Click();
-    f.w().Command10_Click();
+    WindowFixture::activate(f.w().ui().Command10);
+    WindowFixture::activate(f.w().ui().Command10);
     QCOMPARE(title, QString("Chute sur Mars"));
     QCOMPARE(copies, 3);
     QVERIFY(!down);
@@ -263,10 +263,10 @@ void TestPrinting::sceneStaysWhileTheDialogIsOpen()
     w.ui().VScroll2->setValue(scrolled);
     if (inFlight) {
         w.ui().Check8->setChecked(true);
-        w.command15_Click();
+        WindowFixture::activate(w.ui().command15);
         for (int tick = 0; tick < 30; ++tick)
             w.Timer1_Timer();
-        w.command16_Click();
+        WindowFixture::activate(w.ui().command16);
     }
     QApplication::processEvents();
     QScreen* screen = w.screen();
@@ -283,7 +283,7 @@ void TestPrinting::sceneStaysWhileTheDialogIsOpen()
         during = onScreen();
         confimp.hide();
     });
-    w.Command10_Click();
+    WindowFixture::activate(w.ui().Command10);
     QCOMPARE(during, before);
 }
 

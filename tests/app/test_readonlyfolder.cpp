@@ -20,7 +20,7 @@ QString markerRecord(const QString& path, int record)
 
 void runFlightToItsEnd(FeuilleP& w)
 {
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     QVERIFY(w.timerRunning());
     for (int ticks = 0; w.timerRunning() && ticks < 5000; ++ticks)
         w.Timer1_Timer();

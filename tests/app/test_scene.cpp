@@ -161,10 +161,10 @@ void TestScene::trajectoryIsBaked()
     FeuilleP& w = f.w();
     QCOMPARE(testing::countColour(canvas(w), yellow), 0);
     w.ui().Check8->setChecked(true);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 6; ++i)
         w.Timer1_Timer();
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     w.retico();
     const QImage& baked = w.sceneSurface().background();
     QVERIFY(testing::countColour(canvas(w), yellow) > 50);
@@ -187,7 +187,7 @@ void TestScene::trajectoryStaysAboveTheGround()
     WindowFixture::enter(w.ui().Text3, QStringLiteral("5"));
     WindowFixture::enter(w.ui().Text4, QStringLiteral("0"));
     w.ui().Check8->setChecked(true);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     int ticks = 0;
     while (w.state().bounceActive == sim::BouncePhase::FreeFlight && ticks < 200) {
         w.Timer1_Timer();

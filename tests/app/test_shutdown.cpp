@@ -60,7 +60,7 @@ void TestShutdown::fatalRoadWithAFocusedField()
     w.ui().Text1->setFocus();
     QTRY_VERIFY(w.ui().Text1->hasFocus());
     QVERIFY(QFile::remove(f.directory.filePath(QStringLiteral("terre.jpg"))));
-    w.Command13_Click();
+    WindowFixture::activate(w.ui().Command13);
     QVERIFY(w.failedFatally());
     QCOMPARE(f.dialogs.shown().back().title, QStringLiteral("Erreur fatale"));
     f.window.reset();

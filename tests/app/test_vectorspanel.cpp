@@ -66,9 +66,9 @@ void pausedHorizontalThrow(FeuilleP& w)
     WindowFixture::enter(w.ui().Text2, QStringLiteral("8"));
     WindowFixture::enter(w.ui().Text3, QStringLiteral("6"));
     WindowFixture::enter(w.ui().Text4, QStringLiteral("0"));
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     w.Timer1_Timer();
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
 }
 
 // The centre of inertia on the scene.
@@ -177,10 +177,10 @@ void TestVectorsPanel::allTickedVectorsAfterAPause()
     WindowFixture f;
     FeuilleP& w = f.w();
     setVectorOptions(w, true);
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 3; ++i)
         w.Timer1_Timer();
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     QVERIFY(!w.timerRunning());
 
     setVectorOptions(w, false);
@@ -197,10 +197,10 @@ void TestVectorsPanel::constructionNeedsTheVariation()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.command15_Click();
+    WindowFixture::activate(w.ui().command15);
     for (int i = 0; i < 3; ++i)
         w.Timer1_Timer();
-    w.command16_Click();
+    WindowFixture::activate(w.ui().command16);
     const QImage bare = sceneNow(w);
 
     w.ui().Check6->setChecked(true);

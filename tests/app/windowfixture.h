@@ -10,9 +10,12 @@
 #include "ui/paintedpanel.h"
 #include "ui/soundservice.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <QFile>
 #include <QTemporaryDir>
 #include <memory>
@@ -59,6 +62,10 @@ struct WindowFixture {
         for (const QString& folder : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             copyManual(source.filePath(folder), QDir(to).filePath(folder));
     }
+
+    // Presses a button with the mouse, as a user would: a disabled button
+    // does nothing.
+    static void activate(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     // Types text into a field and validates it with Enter, as a user would:
     // the keys go through the field's filter.

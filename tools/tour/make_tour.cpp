@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -67,7 +68,7 @@ public:
     void saveSituation(const QString& name) const
     {
         m_dialogs.queueFile(dataPath(name));
-        window().Command11_Click();
+        window().ui().Command11->click();
         if (!QFileInfo::exists(dataPath(name)))
             fail(QStringLiteral("the window did not save %1").arg(name));
         std::printf("%s\n", qPrintable(name));
@@ -85,7 +86,7 @@ private:
 QImage exerciseMenuPicture(Maker& maker)
 {
     FeuilleP& window = maker.window();
-    window.btexo_Click();
+    window.ui().btexo->click();
     auto* menu = window.findChild<QMenu*>(QStringLiteral("optionexo"));
     if (!menu)
         fail(QStringLiteral("no exercise menu"));
