@@ -38,7 +38,6 @@ void TestHosts::graphesSetup()
     QCOMPARE(in.situation.initialVelocityY, w.state().initialVelocityY);
     for (int i = 0; i < graphs::kindCount; ++i)
         QCOMPARE(in.situation.checked[size_t(i)], i == graphs::KindVy);
-    QCOMPARE(in.caption, QStringLiteral("Tavrel TS"));
     QVERIFY(!in.icon.isNull());
     QCOMPARE(in.geometry, w.geometry());
 }
