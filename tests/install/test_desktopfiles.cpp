@@ -123,19 +123,31 @@ void TestDesktopFiles::menuEntryStartsTheProgramWithAFile()
              QStringList{appId + QStringLiteral(".desktop")});
 }
 
+// The screenshots kept in the source tree are the ones a web site would
+// publish; the description names an address only when the build was given one.
 void TestDesktopFiles::screenshotsAreThere()
 {
-    const QStringList named = captures(readText(metainfoFile()), QStringLiteral("<image>[^<]*/([^/<]+)</image>"));
+    const QString published = readText(sourceFolder + QStringLiteral("screenshots.xml.in"));
+    const QStringList named = captures(published, QStringLiteral("<image>@TAVREL_SCREENSHOT_URL@([^<]+)</image>"));
     QVERIFY(named.size() >= 3);
     QStringList made = QDir(sourceFolder + QStringLiteral("screenshots")).entryList({QStringLiteral("*.png")});
     QStringList sortedNamed = named;
     sortedNamed.sort();
     made.sort();
     QCOMPARE(sortedNamed, made);
+    const QString readme = readText(QStringLiteral(TAVREL_SOURCE_DIR "/README.md"));
     for (const QString& name : named) {
         const QImage picture(sourceFolder + QStringLiteral("screenshots/") + name);
         QCOMPARE(picture.size(), QSize(800, 600));
+        QVERIFY2(readme.contains(QStringLiteral("(desktop/screenshots/") + name + QLatin1Char(')')), qPrintable(name));
     }
+
+    const QString metainfo = readText(metainfoFile());
+    const QString website = QStringLiteral(TAVREL_WEBSITE);
+    QCOMPARE(captures(metainfo, QStringLiteral("<url type=\"homepage\">([^<]*)<")),
+             website.isEmpty() ? QStringList{} : QStringList{website});
+    QCOMPARE(captures(metainfo, QStringLiteral("<image>([^<]*)</image>")).size(), website.isEmpty() ? 0 : named.size());
+    QVERIFY(!metainfo.contains(QStringLiteral("@TAVREL")));
 }
 
 void TestDesktopFiles::iconSizes_data()
