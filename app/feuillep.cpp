@@ -48,6 +48,7 @@ FeuilleP::FeuilleP(QWidget* parent)
     installPanelPainters();
     createExerciseCommands();
     connectHandlers();
+    connectKeyboard();
     Form_Load();
 }
 

@@ -196,6 +196,8 @@ private:
 
     // Wiring (feuillep_wiring.cpp).
     void connectHandlers();
+    // Shortcuts of the tabs and the scene, names for screen readers (feuillep_keyboard.cpp).
+    void connectKeyboard();
 
     // Parameters (feuillep_parameters.cpp).
     void launchFieldValidated(QLineEdit* field, float (*clamp)(float), bool clearOnlyIfDrawn);

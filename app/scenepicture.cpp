@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 ScenePicture::ScenePicture(QWidget* parent)
     : QWidget(parent)
@@ -23,6 +25,25 @@ void ScenePicture::paintEvent(QPaintEvent* event)
     const qreal ratio = m_surface.devicePixelRatio();
     painter.drawImage(QRectF(area), m_surface.canvas(),
                       QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    // Reached by Tab, the scene shows it has the focus: its menu key works.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = visibleRegion().boundingRect().adjusted(1, 1, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void ScenePicture::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ScenePicture::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ScenePicture::mouseMoveEvent(QMouseEvent* event)

@@ -57,7 +57,11 @@ void TabStrip::mouseReleaseEvent(QMouseEvent* event)
         return;
     // A release beside the strip (the mouse was grabbed) finds no tab: the
     // strip then falls back to its first tab at the repaint.
-    const int tab = tabAtRelease(m_layout, at.x(), at.y());
+    selectTab(tabAtRelease(m_layout, at.x(), at.y()));
+}
+
+void TabStrip::selectTab(int tab)
+{
     if (tab == m_currentTab)
         return;
     m_currentTab = int16_t(tab);

@@ -22,6 +22,8 @@ public:
     // The bounds of the last paint, which a mouse release uses.
     const TabStripLayout& lastLayout() const { return m_layout; }
     int paintCount() const { return m_paintCount; }
+    // Selects a tab (1 to tabCount) as a click on its caption does.
+    void selectTab(int tab);
 
 signals:
     void tabChanged(int tab);

@@ -1,0 +1,53 @@
+// The window by keyboard alone: Ctrl+Tab and Ctrl+Shift+Tab turn the tabs'
+// pages, the scene takes the focus by Tab and opens its menu by the menu key
+// or Shift+F10, and every control has a name a screen reader can say.
+
+#include "app/feuillep.h"
+
+#include "app/scenepicture.h"
+#include "scene/helptexts.h"
+#include "scene/tabstripwidget.h"
+#include "ui/accessiblenames.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTextEdit>
+#include <utility>
+
+void FeuilleP::connectKeyboard()
+{
+    auto* strip = static_cast<TabStrip*>(m_ui.Onglets);
+    const auto turnTab = [strip](int by) {
+        const int current = std::max(strip->currentTab(), 1);
+        strip->selectTab((current - 1 + by + tabCount) % tabCount + 1);
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this), &QShortcut::activated, this,
+            [turnTab] { turnTab(1); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated, this,
+            [turnTab] { turnTab(-1); });
+
+    // Tab only: a click on the scene must not take the focus from a field,
+    // whose leaving validates it.
+    m_ui.Picture2->setFocusPolicy(Qt::TabFocus);
+    auto* sceneMenuKey = new QShortcut(m_ui.Picture2);
+    sceneMenuKey->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    sceneMenuKey->setContext(Qt::WidgetShortcut);
+    connect(sceneMenuKey, &QShortcut::activated, this, [this] { showSceneMenu(m_ui.Picture2->rect().center()); });
+
+    // The fields and lists are named by the captions drawn beside them.
+    const std::pair<QWidget*, const char*> captions[] = {
+        {m_ui.Combo1, "Lieu"},
+        {m_ui.Combo2, "Projectile"},
+        {m_ui.Text1, "x₀ (m)"},
+        {m_ui.Text2, "y₀ (m)"},
+        {m_ui.Text3, "v₀ (m.s-1)"},
+        {m_ui.Text4, "α₀ (- 180° à 180°)"},
+        {m_ui.fich, "Fichier de l'exercice"},
+        {m_ui.supertext, "Texte de l'exercice"},
+    };
+    for (const auto& [control, caption] : captions)
+        control->setAccessibleName(QString::fromUtf8(caption));
+    nameForScreenReaders(this, [](const QString& objectName) { return helpTextFor(objectName, HelpContext{}); });
+    m_ui.Picture2->setAccessibleName(QStringLiteral("Scène de l'animation"));
+}

@@ -1,0 +1,92 @@
+// The main window by keyboard alone: the tabs' pages by Ctrl+Tab, the scene
+// and its menu by Tab and the menu key, and a name for every control a
+// screen reader reaches.
+
+#include "app/windowfixture.h"
+#include "common/tabwalk.h"
+#include "app/scenepicture.h"
+#include "common/testmain.h"
+#include "scene/tabstripwidget.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void ctrlTabTurnsTheTabs();
+    void tabReachesEveryControlWithAName();
+    void menuKeyOpensTheSceneMenu();
+};
+
+namespace {
+
+void showActive(QWidget& w)
+{
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+} // namespace
+
+void TestKeyboard::ctrlTabTurnsTheTabs()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    showActive(w);
+    auto* strip = static_cast<TabStrip*>(w.ui().Onglets);
+    QCOMPARE(strip->currentTab(), 1);
+    // Forwards through the five pages and round to the first; backwards
+    // from the first to the last.
+    for (const int expected : {2, 3, 4, 5, 1}) {
+        QTest::keyClick(w.ui().Text1, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(strip->currentTab(), expected);
+        QVERIFY(strip->panel(expected)->isVisible());
+    }
+    QTest::keyClick(&w, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(strip->currentTab(), 5);
+}
+
+void TestKeyboard::tabReachesEveryControlWithAName()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    showActive(w);
+    const std::vector<testsupport::TabStop> stops = testsupport::walkTabOrder(&w, w.ui().Command2);
+    const QStringList reached = testsupport::namesOf(stops);
+    QCOMPARE(testsupport::firstUnnamed(stops), QString());
+    // The top buttons in their row, the fields of the first page in reading
+    // order, and the scene.
+    QStringList expected{QStringLiteral("Command2"),  QStringLiteral("Command11"), QStringLiteral("Command4"),
+                         QStringLiteral("Command10"), QStringLiteral("Command14"), QStringLiteral("Command8"),
+                         QStringLiteral("btexo"),     QStringLiteral("Command7"),  QStringLiteral("Command1")};
+    QCOMPARE(reached.mid(0, expected.size()), expected);
+    qsizetype previous = -1;
+    for (const QLineEdit* field : {w.ui().Text1, w.ui().Text2, w.ui().Text3, w.ui().Text4}) {
+        const qsizetype at = reached.indexOf(field->objectName());
+        QVERIFY2(at > previous, qPrintable(field->objectName()));
+        previous = at;
+    }
+    QVERIFY(reached.contains(QStringLiteral("Picture2")));
+    QCOMPARE(w.ui().Command11->accessibleName(), QStringLiteral("Enregistrer"));
+}
+
+void TestKeyboard::menuKeyOpensTheSceneMenu()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    showActive(w);
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers(Qt::NoModifier)},
+                                         std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+        w.ui().Picture2->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w.ui().Picture2, key, modifiers);
+        QTRY_VERIFY(w.ui().sceneMenu->isVisible());
+        w.ui().sceneMenu->close();
+        QTRY_VERIFY(!w.ui().sceneMenu->isVisible());
+    }
+}
+
+TAVREL_TEST_MAIN(TestKeyboard)
+#include "test_keyboard.moc"

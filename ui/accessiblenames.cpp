@@ -1,0 +1,32 @@
+#include "ui/accessiblenames.h"
+
+#include <QAbstractButton>
+#include <QRegularExpression>
+
+namespace {
+
+QString spokenText(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return text.simplified();
+}
+
+} // namespace
+
+void nameForScreenReaders(QWidget* window, const std::function<QString(const QString&)>& hint)
+{
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")) || !control->accessibleName().isEmpty())
+            continue;
+        QString spoken;
+        if (const auto* button = qobject_cast<QAbstractButton*>(control))
+            spoken = spokenText(button->text());
+        if (spoken.isEmpty())
+            spoken = spokenText(control->toolTip());
+        if (spoken.isEmpty())
+            spoken = spokenText(hint(name));
+        if (!spoken.isEmpty())
+            control->setAccessibleName(spoken);
+    }
+}
