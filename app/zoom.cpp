@@ -71,6 +71,21 @@ QString refusal(const QString& given)
         .arg(given);
 }
 
+int zoomToUse(std::optional<int> asked, QSize availableDevicePixels)
+{
+    if (availableDevicePixels.isEmpty())
+        return asked.value_or(steps.front());
+    const int fitting = fittingZoom(availableDevicePixels, frameAllowance);
+    return asked ? std::min(*asked, fitting) : fitting;
+}
+
+QString lowered(int asked, int used)
+{
+    return QStringLiteral("Tavrel TS : à %1 %, la fenêtre ne tiendrait pas sur l'écran ; le zoom est de %2 %.")
+        .arg(asked)
+        .arg(used);
+}
+
 ZoomArguments takeZoomArgument(const QStringList& arguments)
 {
     ZoomArguments result;
@@ -111,9 +126,9 @@ void setUpZoom(int argc, char* argv[])
     qunsetenv(qtScaleFactor);
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     const Screen screen = probeScreen(argc, argv);
-    const int chosen = percent.value_or(screen.availableDevicePixels.isEmpty()
-                                            ? steps.front()
-                                            : fittingZoom(screen.availableDevicePixels, frameAllowance));
+    const int chosen = zoomToUse(percent, screen.availableDevicePixels);
+    if (percent && chosen != *percent)
+        tell(lowered(*percent, chosen));
     // Qt multiplies its factor with the screen's own ratio.
     qputenv(qtScaleFactor, QByteArray::number(chosen / 100.0 / screen.pixelRatio));
 }

@@ -25,6 +25,15 @@ std::optional<int> zoomOfText(const QString& text);
 // The French message for a zoom that is not one of the steps.
 QString refusal(const QString& given);
 
+// The zoom asked for, brought down to the largest step that fits the screen
+// (a window taller than the screen loses its title bar and its bottom row);
+// the fitting step when nothing is asked. An empty area (no screen known)
+// keeps what is asked, or 100 %.
+int zoomToUse(std::optional<int> asked, QSize availableDevicePixels);
+
+// The French message for an asked zoom the screen cannot hold.
+QString lowered(int asked, int used);
+
 struct ZoomArguments {
     std::optional<int> percent;     // asked for and accepted
     std::optional<QString> refused; // asked for, not a step
@@ -37,7 +46,7 @@ ZoomArguments takeZoomArgument(const QStringList& arguments);
 
 // Before the application is made: chooses the zoom from the arguments, the
 // environment or the screen, and hands it to Qt's scaling. A zoom that is not
-// a step is told on the error output. Leaves Qt's own QT_SCALE_FACTOR alone
+// a step, or one lowered to fit the screen, is told on the error output. Leaves Qt's own QT_SCALE_FACTOR alone
 // when nothing is asked for.
 void setUpZoom(int argc, char* argv[]);
 

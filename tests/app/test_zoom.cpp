@@ -16,6 +16,7 @@ private slots:
     void fittingZoom();
     void zoomArgument_data();
     void zoomArgument();
+    void askedZoomFitsTheScreen();
     void frameLinesAtZoom_data();
     void frameLinesAtZoom();
 };
@@ -43,6 +44,18 @@ void TestZoom::fittingZoom()
     QFETCH(QSize, available);
     QFETCH(int, percent);
     QCOMPARE(zoom::fittingZoom(available, QSize(12, 40)), percent);
+}
+
+void TestZoom::askedZoomFitsTheScreen()
+{
+    const QSize projector(1920, 1080);
+    QCOMPARE(zoom::zoomToUse(200, projector), 150);
+    QCOMPARE(zoom::zoomToUse(125, projector), 125);
+    QCOMPARE(zoom::zoomToUse(std::nullopt, projector), 150);
+    QCOMPARE(zoom::zoomToUse(200, QSize()), 200);
+    QCOMPARE(zoom::zoomToUse(std::nullopt, QSize()), 100);
+    QCOMPARE(zoom::lowered(200, 150),
+             QStringLiteral("Tavrel TS : à 200 %, la fenêtre ne tiendrait pas sur l'écran ; le zoom est de 150 %."));
 }
 
 void TestZoom::zoomArgument_data()
