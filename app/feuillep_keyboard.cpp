@@ -1,6 +1,7 @@
 // The window by keyboard alone: Ctrl+Tab and Ctrl+Shift+Tab turn the tabs'
-// pages, the scene takes the focus by Tab and opens its menu by the menu key
-// or Shift+F10, and every control has a name a screen reader can say.
+// pages, Enter presses the focused button, the scene takes the focus by Tab
+// and opens its menu by the menu key or Shift+F10, and every control has a
+// name a screen reader can say.
 
 #include "app/feuillep.h"
 
@@ -8,6 +9,7 @@
 #include "scene/helptexts.h"
 #include "scene/tabstripwidget.h"
 #include "ui/accessiblenames.h"
+#include "ui/enterclicks.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,6 +28,8 @@ void FeuilleP::connectKeyboard()
             [turnTab] { turnTab(1); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this), &QShortcut::activated, this,
             [turnTab] { turnTab(-1); });
+
+    clickOnEnter(this);
 
     // Tab only: a click on the scene must not take the focus from a field,
     // whose leaving validates it.

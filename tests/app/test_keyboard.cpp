@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
 
 class TestKeyboard : public QObject {
     Q_OBJECT
@@ -18,6 +20,7 @@ private slots:
     void ctrlTabTurnsTheTabs();
     void tabReachesEveryControlWithAName();
     void menuKeyOpensTheSceneMenu();
+    void enterPressesTheFocusedButton();
 };
 
 namespace {
@@ -86,6 +89,22 @@ void TestKeyboard::menuKeyOpensTheSceneMenu()
         w.ui().sceneMenu->close();
         QTRY_VERIFY(!w.ui().sceneMenu->isVisible());
     }
+}
+
+void TestKeyboard::enterPressesTheFocusedButton()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    showActive(w);
+    // Enter, on the keypad too, starts and pauses; with a modifier it is not Enter.
+    w.ui().command15->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.ui().command15, Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(w.ui().Timer1->isActive());
+    w.ui().command16->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.ui().command16, Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(w.ui().Timer1->isActive());
+    QTest::keyClick(w.ui().command16, Qt::Key_Return);
+    QVERIFY(!w.ui().Timer1->isActive());
 }
 
 TAVREL_TEST_MAIN(TestKeyboard)
