@@ -8,12 +8,11 @@
 // Public is what other classes and the tests call: read access to the
 // state and the pictures, the clock Timer1_Timer, the redraw and clearing
 // of the scene (majaff, retico), the configurations and the command line,
-// ExerciseHost, and the handlers that no real event can yet reach from a
-// test (the lists, two fields, the curve boxes, the swatches, the Form_
-// events). The buttons are driven by clicks on ui()'s controls, so their
-// handlers are private, with every other procedure. Windows of lower
-// layers never include this header: they take plain data (graphesSetup())
-// or the ExerciseHost interface.
+// and ExerciseHost. Every handler is private: tests, tools and benchmarks
+// reach it by the control's own events (a click, a key, a list entry
+// chosen, a field left, the window activated, closed or resized). Windows
+// of lower layers never include this header: they take plain data
+// (graphesSetup()) or the ExerciseHost interface.
 
 #include "app/feuillepui.h"
 #include "app/markerfile.h"
@@ -80,26 +79,11 @@ public:
     // The marker file through which other programs see us running.
     static QString markerFilePath();
 
-    // Start-up and shutdown, as the tests reach them.
-    void Form_Activate();
-    bool Form_QueryUnload();
-    void Form_Unload();
-    // The size rule: 800 x 600, centred, on screens wider than 850 pixels.
-    void Form_Resize();
-
     // The clock: one tick of the animation. Public because nothing else steps
     // the animation deterministically for the tests and the benchmark.
     void Timer1_Timer();
     void majaff(); // redraws the whole scene for the current date
     void retico(); // clears the scene and redraws its frame and marks
-
-    // Handlers that the tests still call by name.
-    void Combo1_Click();
-    void Combo2_Click();
-    void Text4_LostFocus();
-    void chrono_LostFocus();
-    void Check13_Click(int index);
-    void Label4_Click(int index);
 
     // Configurations. The situation the controls hold, as a file keeps it.
     config::Configuration currentConfiguration() const;
@@ -138,9 +122,14 @@ protected:
 private:
     PictureSurface& surface();
 
-    // Start-up (feuillep.cpp).
+    // Start-up and shutdown (feuillep.cpp), from the window's own events.
     void Form_Load();
     void loadPictureLists();
+    void Form_Activate();
+    bool Form_QueryUnload();
+    void Form_Unload();
+    // The size rule: 800 x 600, centred, on screens wider than 850 pixels.
+    void Form_Resize();
 
     // The procedures of the loop.
     void repere();     // draws the frame: axes, graduations or grid
@@ -153,9 +142,15 @@ private:
     void showCalculator();
 
     // The handlers of the controls, driven by their events.
+    void Combo1_Click();
+    void Combo2_Click();
     void Text1_LostFocus();
     void Text2_LostFocus();
     void Text3_LostFocus();
+    void Text4_LostFocus();
+    void chrono_LostFocus();
+    void Check13_Click(int index);
+    void Label4_Click(int index);
     void command15_Click();
     void command16_Click();
     void Image4_Click();

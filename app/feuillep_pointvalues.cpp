@@ -30,8 +30,9 @@ bool FeuilleP::showValuesAt(QPointF at)
 {
     hidePointValues();
     std::optional<sim::Sample> picked;
-    if (const std::optional<size_t> photo = scene::photographAt(m_flight.photographs(), at))
-        picked = m_flight.photographs()[*photo];
+    const std::vector<sim::Sample> photographs = m_flight.photographs();
+    if (const std::optional<size_t> photo = scene::photographAt(photographs, at))
+        picked = photographs[*photo];
     else if (const std::optional<float> date = scene::trajectoryDateAt(m_flight.samples(), at))
         picked = m_flight.recordedAt(*date);
     if (!picked)

@@ -35,7 +35,7 @@ struct Figures {
     double stepNanoseconds = 0;
     double readNanoseconds = 0;
     size_t photographs = 0;
-    double recordsKilobytes = 0; // reserved by the two vectors
+    double recordsKilobytes = 0; // reserved for the records
     double usedKilobytes = 0;    // taken by the records themselves
 };
 
@@ -75,9 +75,9 @@ Figures measure(const Case& c, int repeats)
 
     f.flightSeconds = flight.recordedDuration();
     f.photographs = flight.photographs().size();
-    f.usedKilobytes = double((flight.samples().size() + flight.photographs().size()) * sizeof(sim::Sample)) / 1024.0;
-    f.recordsKilobytes =
-        double((flight.samples().capacity() + flight.photographs().capacity()) * sizeof(sim::Sample)) / 1024.0;
+    const sim::Flight::HistoryMemory memory = flight.historyMemory();
+    f.usedKilobytes = double(memory.used) / 1024.0;
+    f.recordsKilobytes = double(memory.reserved) / 1024.0;
 
     // Dates spread over the whole history, as clicks and exports ask them.
     constexpr int reads = 100000;

@@ -195,12 +195,9 @@ std::vector<Scenario> scenarios()
     };
     const auto graph = [vectors](FeuilleP& w) {
         vectors(w);
-        for (int i : {5, 6, 7}) {
-            w.ui().Check13[size_t(i)]->setChecked(true);
-            w.Check13_Click(i);
-        }
-        w.ui().chrono->setText(QStringLiteral("40"));
-        w.chrono_LostFocus();
+        for (int i : {5, 6, 7})
+            w.ui().Check13[size_t(i)]->click();
+        benchwindow::enter(w.ui().chrono, QStringLiteral("40"));
         openGraphTab(w);
         // "Afficher" puts the curves' choice away and shows the graph itself.
         w.ui().Command6->click();
@@ -210,8 +207,7 @@ std::vector<Scenario> scenarios()
         frame(w);
         w.ui().Check2->setChecked(true);
         w.ui().Check11->setChecked(true);
-        w.ui().chrono->setText(QStringLiteral("10"));
-        w.chrono_LostFocus();
+        benchwindow::enter(w.ui().chrono, QStringLiteral("10"));
     };
     // Five earlier throws kept on the scene: baked into its background once,
     // at the end of each flight, they should cost the tick nothing.
@@ -219,15 +215,13 @@ std::vector<Scenario> scenarios()
         frame(w);
         w.ui().keepPaths->setChecked(true);
         for (const char* alpha : {"30", "40", "50", "60", "70"}) {
-            w.ui().Text4->setText(QString::fromLatin1(alpha));
-            w.Text4_LostFocus();
+            benchwindow::enter(w.ui().Text4, QString::fromLatin1(alpha));
             w.ui().command15->click();
             while (w.timerRunning())
                 w.Timer1_Timer();
             QCoreApplication::processEvents();
         }
-        w.ui().Text4->setText(QStringLiteral("77"));
-        w.Text4_LostFocus();
+        benchwindow::enter(w.ui().Text4, QStringLiteral("77"));
     };
     return {
         {"1 frame + grid + trajectory", frame, false},

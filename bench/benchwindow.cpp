@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <cstdio>
 
 namespace benchwindow {
@@ -44,6 +46,13 @@ void show(FeuilleP& window)
 {
     window.show();
     QCoreApplication::processEvents();
+}
+
+void enter(QLineEdit* field, const QString& text)
+{
+    field->setText(text);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &enter);
 }
 
 } // namespace benchwindow

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 class FeuilleP;
+class QLineEdit;
 
 namespace benchwindow {
 
@@ -46,5 +47,9 @@ private:
 
 // Shows the window and lets it paint once.
 void show(FeuilleP& window);
+
+// Puts a value in a field and validates it with Enter, as a user would: the
+// key goes through the field's filter to its handler.
+void enter(QLineEdit* field, const QString& text);
 
 } // namespace benchwindow

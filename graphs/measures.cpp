@@ -16,10 +16,8 @@ const QString measurePattern = QStringLiteral("###0.0000");
 
 std::vector<sim::Sample> measuredSamples(const sim::Flight& flight)
 {
-    if (!flight.photographs().empty())
-        return flight.photographs();
-    std::vector<sim::Sample> rows;
-    if (flight.samples().empty())
+    std::vector<sim::Sample> rows = flight.photographs();
+    if (!rows.empty() || flight.samples().empty())
         return rows;
     const float end = flight.recordedDuration();
     // The dates are multiples of the interval, not sums of it, so that the

@@ -133,7 +133,7 @@ StepEvents Flight::advance(float dt, bool slowMotion, double photoIntervalMs)
 
     m_samples.push_back(currentSample());
     if (events.photograph)
-        m_photographs.push_back(m_samples.back());
+        m_photographSteps.push_back(std::uint32_t(m_samples.size() - 1));
     return events;
 }
 
@@ -232,11 +232,29 @@ Sample Flight::recordedAt(float t) const
     return {t, freeFlightX(arc->vx, arc->x0, tau), y < 0 ? 0.0 : y, arc->vx, freeFlightVy(g, arc->vy, tau)};
 }
 
+std::vector<Sample> Flight::photographs() const
+{
+    std::vector<Sample> photographs;
+    photographs.reserve(m_photographSteps.size());
+    for (const std::uint32_t step : m_photographSteps)
+        photographs.push_back(m_samples[step]);
+    return photographs;
+}
+
 void Flight::clearHistory()
 {
     m_samples.clear();
-    m_photographs.clear();
+    m_photographSteps.clear();
     m_arcs.clear();
+}
+
+Flight::HistoryMemory Flight::historyMemory() const
+{
+    const auto bytes = [](const auto& records, size_t count) { return count * sizeof(records.front()); };
+    return {bytes(m_samples, m_samples.size()) + bytes(m_photographSteps, m_photographSteps.size())
+                + bytes(m_arcs, m_arcs.size()),
+            bytes(m_samples, m_samples.capacity()) + bytes(m_photographSteps, m_photographSteps.capacity())
+                + bytes(m_arcs, m_arcs.capacity())};
 }
 
 } // namespace sim

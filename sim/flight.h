@@ -7,6 +7,8 @@
 #include "sim/motion.h"
 #include "sim/simstate.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace sim {
@@ -122,9 +124,9 @@ public:
     void endBounce();
 
     // The history of the last flight: a sample at the start and at every
-    // step, and the chronophotographs taken.
+    // step, and the chronophotographs taken, each the sample of its step.
     const std::vector<Sample>& samples() const { return m_samples; }
-    const std::vector<Sample>& photographs() const { return m_photographs; }
+    std::vector<Sample> photographs() const;
     // The last flight at any date of its history, on the parabola in force
     // at that date (the free flight, then each bounce's), never below the
     // ground: what its samples were taken from.
@@ -132,6 +134,13 @@ public:
     float recordedDuration() const { return m_samples.empty() ? 0.0f : m_samples.back().t; }
     const InitialConditions& recordedConditions() const { return m_recorded; }
     void clearHistory();
+    // The memory the history takes, in bytes: used by its records, and
+    // reserved for them.
+    struct HistoryMemory {
+        size_t used;
+        size_t reserved;
+    };
+    HistoryMemory historyMemory() const;
 
 private:
     void freeFlightStep(StepEvents& events, bool impactReached);
@@ -158,7 +167,8 @@ private:
     bool m_flying = false;
     InitialConditions m_recorded;
     std::vector<Sample> m_samples;
-    std::vector<Sample> m_photographs;
+    // The steps that took a photograph, as their samples' places.
+    std::vector<std::uint32_t> m_photographSteps;
     std::vector<Arc> m_arcs;
 };
 

@@ -21,12 +21,6 @@ namespace {
 // Set in the child process that runs the step past the edge.
 const char* const stepChild = "TAVREL_STEP_PAST_THE_EDGE";
 
-void choose(QComboBox* list, int index, FeuilleP& w, void (FeuilleP::*handler)())
-{
-    list->setCurrentIndex(index);
-    (w.*handler)();
-}
-
 // Ticks while the timer runs; the number of ticks, at most `limit`.
 int runToTheEnd(FeuilleP& w, int limit = 2000)
 {
@@ -147,8 +141,8 @@ void TestAnimation::landing()
     QFETCH(QString, sound);
     WindowFixture f;
     FeuilleP& w = f.w();
-    choose(w.ui().Combo1, place, w, &FeuilleP::Combo1_Click);
-    choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    WindowFixture::choose(w.ui().Combo1, place);
+    WindowFixture::choose(w.ui().Combo2, projectile);
     w.ui().Check4->setChecked(false);
     w.ui().Check8->setChecked(true);
 
@@ -216,7 +210,7 @@ void TestAnimation::stepFromTheInitialPosition()
     QFETCH(int, projectile);
     WindowFixture f;
     FeuilleP& w = f.w();
-    choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    WindowFixture::choose(w.ui().Combo2, projectile);
     QVERIFY(!w.ui().projectile->isHidden());
     WindowFixture::activate(w.ui().command16);
     QVERIFY(!w.timerRunning());
@@ -326,7 +320,7 @@ void TestAnimation::leavingTheScene()
     QFETCH(int, projectile);
     WindowFixture f;
     FeuilleP& w = f.w();
-    choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    WindowFixture::choose(w.ui().Combo2, projectile);
     WindowFixture::enter(w.ui().Text1, QStringLiteral("10"));
     WindowFixture::enter(w.ui().Text3, QStringLiteral("20"));
     WindowFixture::enter(w.ui().Text4, QStringLiteral("5"));
@@ -374,7 +368,7 @@ void TestAnimation::shownOrdinateNeverNegative()
     QFETCH(QString, alpha);
     WindowFixture f;
     FeuilleP& w = f.w();
-    choose(w.ui().Combo2, projectile, w, &FeuilleP::Combo2_Click);
+    WindowFixture::choose(w.ui().Combo2, projectile);
     WindowFixture::enter(w.ui().Text2, y0);
     WindowFixture::enter(w.ui().Text3, QStringLiteral("10"));
     WindowFixture::enter(w.ui().Text4, alpha);

@@ -100,8 +100,7 @@ void TestBounce::eachContactSounds()
     QFETCH(bool, audible);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.ui().Combo1->setCurrentIndex(place);
-    w.Combo1_Click();
+    WindowFixture::choose(w.ui().Combo1, place);
     w.ui().Check4->setChecked(false);
     QVERIFY(f.sound.opened().endsWith(QStringLiteral("bam.wav")));
 

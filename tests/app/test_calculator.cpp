@@ -71,7 +71,7 @@ void TestCalculator::unloadUnloadsTheCalculator()
     WindowFixture::activate(fixture.w().ui().Command8);
     QPointer<const Machine> machine = fixture.w().calculator();
     QVERIFY(machine);
-    fixture.w().Form_Unload();
+    QVERIFY(fixture.w().close());
     QVERIFY(!fixture.w().calculator());
     QVERIFY(!machine);
 }

@@ -206,8 +206,7 @@ void TestChrono::photographBeforeTheGroundIsNotTheLanding()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.ui().Combo2->setCurrentIndex(1);
-    w.Combo2_Click();
+    WindowFixture::choose(w.ui().Combo2, 1);
     WindowFixture::enter(w.ui().chrono, QStringLiteral("10"));
     WindowFixture::activate(w.ui().command12);
     double lastHeight = -1;
@@ -319,7 +318,7 @@ void TestChrono::newestMarkTakesNewColours()
     const QColor oldColour = w.marks().front().colour;
     const QColor newColour(10, 20, 30);
     f.dialogs.queueColour(newColour);
-    w.Label4_Click(6);
+    WindowFixture::activate(w.ui().Label4[6]);
 
     QCOMPARE(w.marks().size(), size_t(2));
     QCOMPARE(w.marks().back().colour, newColour);

@@ -130,10 +130,8 @@ void TestConfigurationFiles::open(const QString& file)
 void TestConfigurationFiles::changeEverything()
 {
     const FeuillePUi& u = ui();
-    u.Combo1->setCurrentIndex(2);
-    w().Combo1_Click();
-    u.Combo2->setCurrentIndex(4);
-    w().Combo2_Click();
+    WindowFixture::choose(u.Combo1, 2);
+    WindowFixture::choose(u.Combo2, 4);
     WindowFixture::enter(u.Text1, "3,25");
     WindowFixture::enter(u.Text2, "4,5");
     WindowFixture::enter(u.Text3, "12");
@@ -147,14 +145,13 @@ void TestConfigurationFiles::changeEverything()
         box->click();
     u.VScroll4->setValue(44);
     m_fixture->dialogs.queueColour(QColor(1, 2, 3));
-    w().Label4_Click(5);
+    WindowFixture::activate(u.Label4[5]);
 }
 
 void TestConfigurationFiles::checkUsable()
 {
     const FeuillePUi& u = ui();
-    u.Combo1->setCurrentIndex(0);
-    w().Combo1_Click();
+    WindowFixture::choose(u.Combo1, 0);
     WindowFixture::enter(u.Text2, "3");
     WindowFixture::enter(u.Text3, "10");
     WindowFixture::enter(u.Text4, "45");

@@ -41,8 +41,7 @@ void TestCopy::copiesTheGraph()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.ui().Check13[1]->setChecked(true);
-    w.Check13_Click(1);
+    WindowFixture::activate(w.ui().Check13[1]);
     w.ui().copigraph->trigger();
     QCOMPARE(QApplication::clipboard()->image(), w.liveGraph().picture().convertToFormat(
                                                       QApplication::clipboard()->image().format()));

@@ -239,7 +239,7 @@ void TestExercises::exerciseAskedThroughTheMarkerFile()
     QVERIFY(config::writeRecords(folder + QStringLiteral("demande.E43"), 1, {QStringLiteral("demande.rtf")}));
     QVERIFY(writeFile(folder + QStringLiteral("demande.rtf"), "{\\rtf1 Exercice demand\\'e9\\par}"));
     QVERIFY(config::writeRecord(FeuilleP::markerFilePath(), 31, QStringLiteral(" DEMANDE.e43 ")));
-    f.w().Form_Activate();
+    f.bringToFront();
     QTextEdit* box = f.w().ui().supertext;
     QCOMPARE(box->toPlainText().trimmed(), QStringLiteral("Exercice demandé"));
     QCOMPARE(f.w().ui().fich->text(), folder + QStringLiteral("demande.E43"));
@@ -247,7 +247,7 @@ void TestExercises::exerciseAskedThroughTheMarkerFile()
     // Only once: a later activation keeps what the pupil wrote.
     box->moveCursor(QTextCursor::End);
     box->insertPlainText(QStringLiteral(" et commencé"));
-    f.w().Form_Activate();
+    f.bringToFront();
     QVERIFY(box->toPlainText().endsWith(QStringLiteral(" et commencé")));
     QVERIFY(f.dialogs.shown().empty());
 }
@@ -256,7 +256,7 @@ void TestExercises::welcomeTextIsNoEdit()
 {
     WindowFixture f;
     f.dialogs.queueAnswer(false);
-    QVERIFY(!f.w().Form_QueryUnload());
+    QVERIFY(!f.w().close());
     QCOMPARE(f.dialogs.shown().size(), std::size_t(1));
     QCOMPARE(f.dialogs.shown()[0].title, QStringLiteral("Fermer"));
 }
@@ -272,7 +272,7 @@ void TestExercises::closingAsksAboutAnEditedText()
     box->moveCursor(QTextCursor::End);
     QTest::keyClicks(box, "Ma reponse");
     f.dialogs.queueAnswer(false);
-    QVERIFY(!f.w().Form_QueryUnload());
+    QVERIFY(!f.w().close());
     QCOMPARE(f.dialogs.shown().size(), std::size_t(1));
     QCOMPARE(f.dialogs.shown()[0].title, QStringLiteral("Abandon des données?"));
     QCOMPARE(f.dialogs.shown()[0].text, QStringLiteral("Attention: perte des modifications du texte."));
@@ -284,7 +284,7 @@ void TestExercises::closingAsksAboutAnEditedText()
     item(f.w(), "PRISENMAIN")->trigger();
     f.dialogs.forget();
     f.dialogs.queueAnswer(false);
-    QVERIFY(!f.w().Form_QueryUnload());
+    QVERIFY(!f.w().close());
     QCOMPARE(f.dialogs.shown().size(), std::size_t(1));
     QCOMPARE(f.dialogs.shown()[0].title, QStringLiteral("Fermer"));
 }
@@ -320,15 +320,13 @@ void TestExercises::secondThrowDrawnOverTheFirst()
     const int first = traced();
     QVERIFY(first > photograph);
     QVERIFY(!w.ui().Check8->isChecked());
-    w.ui().Text4->setText(QStringLiteral("60"));
-    w.Text4_LostFocus();
+    WindowFixture::enter(w.ui().Text4, QStringLiteral("60"));
     QCOMPARE(traced(), first);
     w.ui().Check8->setChecked(true);
     throwIt();
     const int both = traced();
     QVERIFY(both > first);
-    w.ui().Combo2->setCurrentIndex(0);
-    w.Combo2_Click();
+    WindowFixture::choose(w.ui().Combo2, 0);
     QCOMPARE(traced(), both);
 }
 

@@ -23,10 +23,8 @@ void TestHosts::graphesSetup()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.ui().Combo1->setCurrentIndex(2);
-    w.Combo1_Click();
-    w.ui().Combo2->setCurrentIndex(sim::Rocher);
-    w.Combo2_Click();
+    WindowFixture::choose(w.ui().Combo1, 2);
+    WindowFixture::choose(w.ui().Combo2, sim::Rocher);
     WindowFixture::enter(w.ui().Text2, QStringLiteral("3"));
     w.ui().Check13[size_t(graphs::KindVy)]->setChecked(true);
 
@@ -71,7 +69,7 @@ void TestHosts::editedStatementAsksBeforeClosing()
     WindowFixture f;
     ExerciseHost& host = f.w();
     host.setExerciseTextModified(modified);
-    QVERIFY(f.w().Form_QueryUnload());
+    QVERIFY(f.w().close());
     QCOMPARE(int(f.dialogs.shown().size()), questions);
     QCOMPARE(f.dialogs.shown().front().title,
              modified ? QStringLiteral("Abandon des données?") : QStringLiteral("Fermer"));

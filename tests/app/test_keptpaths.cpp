@@ -56,8 +56,7 @@ void TestKeptPaths::keptUpToFiveAndGone()
 {
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.ui().Combo2->setCurrentIndex(1);
-    emit w.ui().Combo2->activated(1);
+    WindowFixture::choose(w.ui().Combo2, 1);
     // Thrown at 10 m/s, the stone lands inside the scene at every angle.
     WindowFixture::enter(w.ui().Text3, QStringLiteral("10"));
     QTest::mouseClick(w.ui().keepPaths, Qt::LeftButton);
@@ -72,10 +71,8 @@ void TestKeptPaths::keptUpToFiveAndGone()
     QVERIFY(pathShown(w, sixty, sixty.groundContactTime() / 2));
 
     // A place change keeps them: the comparison of Earth and Moon.
-    w.ui().Combo1->setCurrentIndex(sim::Lune);
-    emit w.ui().Combo1->activated(sim::Lune);
-    w.ui().Combo1->setCurrentIndex(sim::Terre);
-    emit w.ui().Combo1->activated(sim::Terre);
+    WindowFixture::choose(w.ui().Combo1, sim::Lune);
+    WindowFixture::choose(w.ui().Combo1, sim::Terre);
     QVERIFY(pathShown(w, thirty, thirty.groundContactTime() / 2));
 
     // Four more throws: the one at 30° goes first.
@@ -104,8 +101,7 @@ void TestKeptPaths::offByDefaultAndNotSaved()
     WindowFixture f;
     FeuilleP& w = f.w();
     QVERIFY(!w.ui().keepPaths->isChecked());
-    w.ui().Combo2->setCurrentIndex(1);
-    emit w.ui().Combo2->activated(1);
+    WindowFixture::choose(w.ui().Combo2, 1);
     // Thrown at 10 m/s, the stone lands inside the scene at every angle.
     WindowFixture::enter(w.ui().Text3, QStringLiteral("10"));
     fly(w, QStringLiteral("45"));

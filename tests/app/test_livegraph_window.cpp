@@ -163,8 +163,7 @@ void TestLiveGraphWindow::buttonsDuringAFlight()
     QFETCH(int, projectile);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.ui().Combo2->setCurrentIndex(projectile);
-    w.Combo2_Click();
+    WindowFixture::choose(w.ui().Combo2, projectile);
     w.ui().Check4->setChecked(false);
     QVERIFY(w.ui().Command3->isEnabled());
     QVERIFY(w.ui().Command5->isEnabled());

@@ -80,22 +80,22 @@ void TestMarkerFile::requestOnceFromAReadOnlyFile()
     QVERIFY(!config::writeRecord(path, MarkerFile::exerciseRecord, QString()));
     QSignalSpy requests(&w, &FeuilleP::exerciseRequested);
 
-    w.Form_Activate();
+    f.bringToFront();
     QCOMPARE(requests.count(), 1);
     QCOMPARE(requests.front().front().toString(), QStringLiteral("Chute libre.E43"));
     QCOMPARE(markerRecord(MarkerFile::exerciseRecord), QStringLiteral("Chute libre.E43"));
-    w.Form_Activate();
-    w.Form_Activate();
+    f.bringToFront();
+    f.bringToFront();
     QCOMPARE(requests.count(), 1);
 
     // Writable again: the record is emptied, the request still not repeated,
     // and the next one another program leaves opens.
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
-    w.Form_Activate();
+    f.bringToFront();
     QCOMPARE(requests.count(), 1);
     QCOMPARE(markerRecord(MarkerFile::exerciseRecord), QString());
     QVERIFY(config::writeRecord(path, MarkerFile::exerciseRecord, QStringLiteral("Chute libre.E43")));
-    w.Form_Activate();
+    f.bringToFront();
     QCOMPARE(requests.count(), 2);
 }
 
@@ -111,7 +111,7 @@ void TestMarkerFile::fifoIsLeftAlone()
     f.window = std::make_unique<FeuilleP>();
     FeuilleP& w = f.w();
     QSignalSpy requests(&w, &FeuilleP::exerciseRequested);
-    w.Form_Activate();
+    f.bringToFront();
     QCOMPARE(requests.count(), 0);
     f.dialogs.queueAnswer(true);
     QVERIFY(w.close());
@@ -145,7 +145,7 @@ void TestMarkerFile::linkIsNotWrittenThrough()
     QVERIFY(QFile::remove(path));
     QVERIFY(QFile::link(target, path));
     f.window = std::make_unique<FeuilleP>();
-    f.w().Form_Activate();
+    f.bringToFront();
     f.dialogs.queueAnswer(true);
     QVERIFY(f.w().close());
     f.window.reset();

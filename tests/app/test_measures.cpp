@@ -27,8 +27,7 @@ namespace {
 
 void flyStone(FeuilleP& w, bool chronophotography)
 {
-    w.ui().Combo2->setCurrentIndex(1);
-    emit w.ui().Combo2->activated(1);
+    WindowFixture::choose(w.ui().Combo2, 1);
     QTest::mouseClick(chronophotography ? w.ui().command12 : w.ui().command15, Qt::LeftButton);
     for (int i = 0; i < 1000 && w.timerRunning(); ++i)
         w.Timer1_Timer();

@@ -194,7 +194,7 @@ void TestPanels::cancelledColourChangesNothing()
     WindowFixture::activate(w.ui().command16);
     const QImage before = w.sceneSurface().canvas().copy();
 
-    w.Label4_Click(swatch);
+    WindowFixture::activate(w.ui().Label4[size_t(swatch)]);
     QCOMPARE(f.dialogs.lastInitialColour(), std::optional<QColor>(colour));
     QCOMPARE(swatchShown(w.ui().Label4[size_t(swatch)]), colour);
     QCOMPARE(w.sceneSurface().canvas(), before);
@@ -215,7 +215,7 @@ void TestPanels::trajectoryColourForNextSegments()
     QVERIFY(testing::countColour(before, yellow) > 20);
 
     f.dialogs.queueColour(chosen);
-    w.Label4_Click(5);
+    WindowFixture::activate(w.ui().Label4[5]);
     QCOMPARE(swatchShown(w.ui().Label4[5]), chosen);
     w.Timer1_Timer();
 
@@ -239,13 +239,13 @@ void TestPanels::frameColourAtOnce()
     QCOMPARE(testing::countColour(w.sceneSurface().canvas(), chosen), 0);
 
     f.dialogs.queueColour(chosen);
-    w.Label4_Click(4);
+    WindowFixture::activate(w.ui().Label4[4]);
     // The axes run 372 and 416 pixels long.
     QVERIFY(testing::countColour(w.sceneSurface().canvas(), chosen) > 700);
     QCOMPARE(QColor(w.sceneSurface().canvas().pixel(200, 436)), chosen);
 
     // The dialog opens on the swatch's colour of the moment.
-    w.Label4_Click(4);
+    WindowFixture::activate(w.ui().Label4[4]);
     QCOMPARE(f.dialogs.lastInitialColour(), std::optional<QColor>(chosen));
     QCOMPARE(swatchShown(w.ui().Label4[4]), chosen);
 }

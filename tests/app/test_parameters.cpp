@@ -161,7 +161,7 @@ void TestParameters::enablingOfTheActions()
     QFETCH(bool, enabled);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.Form_Activate();
+    f.bringToFront();
     QCOMPARE(enabledActions(w), 5);
     WindowFixture::enter(w.ui().Text2, y0);
     WindowFixture::enter(w.ui().Text3, v0);
@@ -217,14 +217,12 @@ void TestParameters::projectileChoice()
     FeuilleP& w = f.w();
     const QString dir = applicationDirectory();
 
-    w.ui().Combo2->setCurrentIndex(1);
-    w.Combo2_Click();
+    WindowFixture::choose(w.ui().Combo2, 1);
     QCOMPARE(f.sound.opened(), dir + QStringLiteral("bim.wav"));
     QCOMPARE(w.state().projectileMass, 0.33f);
     const QImage stone = w.ui().projectile->pixmap().toImage();
 
-    w.ui().Combo2->setCurrentIndex(index);
-    w.Combo2_Click();
+    WindowFixture::choose(w.ui().Combo2, index);
     QCOMPARE(f.sound.opened(), dir + sound);
     QVERIFY(f.sound.isOpen());
     QCOMPARE(w.state().projectileMass, mass);
@@ -257,10 +255,8 @@ void TestParameters::placeChoice()
     QFETCH(QString, photograph);
     WindowFixture f;
     FeuilleP& w = f.w();
-    w.ui().Combo1->setCurrentIndex(index == 0 ? 1 : 0);
-    w.Combo1_Click();
-    w.ui().Combo1->setCurrentIndex(index);
-    w.Combo1_Click();
+    WindowFixture::choose(w.ui().Combo1, index == 0 ? 1 : 0);
+    WindowFixture::choose(w.ui().Combo1, index);
     QCOMPARE(w.state().gravityField, g);
     QCOMPARE(w.state().placeIndex, index);
     const QImage expected(applicationDirectory() + photograph);

@@ -73,7 +73,7 @@ void TestReadOnlyFolder::readOnlyFolder()
     // Another program hands an exercise over in the user's marker file; its
     // name is still relative to the application directory.
     QVERIFY(config::writeRecord(userMarker, MarkerFile::exerciseRecord, QStringLiteral("lune.E43")));
-    w.Form_Activate();
+    f.bringToFront();
     QCOMPARE(w.ui().fich->text(), f.directory.filePath(QStringLiteral("lune.E43")));
     QCOMPARE(w.ui().Combo1->currentIndex(), 1);
     QCOMPARE(markerRecord(userMarker, MarkerFile::exerciseRecord), QString());

@@ -87,13 +87,13 @@ void TestShell::exerciseRequestOpensOnce()
     QVERIFY(config::writeRecord(FeuilleP::markerFilePath(), 31, QStringLiteral("  Chute libre.E43 ")));
     QSignalSpy requests(&w, &FeuilleP::exerciseRequested);
 
-    w.Form_Activate();
+    f.bringToFront();
     QCOMPARE(requests.count(), 1);
     QCOMPARE(requests.front().front().toString(), QStringLiteral("Chute libre.E43"));
     QCOMPARE(markerRecord(31), QString());
     QCOMPARE(markerRecord(10), QStringLiteral("OUI"));
 
-    w.Form_Activate();
+    f.bringToFront();
     QCOMPARE(requests.count(), 1);
 }
 
@@ -163,8 +163,9 @@ void TestShell::sizeRule()
     WindowFixture f;
     FeuilleP& w = f.w();
     if (!wide) {
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.resize(700, 500);
-        w.Form_Resize();
         QCOMPARE(w.size(), QSize(700, 500));
         return;
     }

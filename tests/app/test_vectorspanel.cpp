@@ -228,12 +228,10 @@ void TestVectorsPanel::weightLegendFollowsTheProjectile()
     WindowFixture f;
     FeuilleP& w = f.w();
     const QImage ball = w.ui().Picture1->grab().toImage();
-    w.ui().Combo2->setCurrentIndex(4);
-    w.Combo2_Click();
+    WindowFixture::choose(w.ui().Combo2, 4);
     const QImage rock = w.ui().Picture1->grab().toImage();
     QVERIFY(rock != ball);
-    w.ui().Combo2->setCurrentIndex(2);
-    w.Combo2_Click();
+    WindowFixture::choose(w.ui().Combo2, 2);
     QCOMPARE(w.ui().Picture1->grab().toImage(), ball);
 }
 

@@ -10,7 +10,8 @@
 #include "ui/paintedpanel.h"
 #include "ui/soundservice.h"
 
-#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,9 +64,38 @@ struct WindowFixture {
             copyManual(source.filePath(folder), QDir(to).filePath(folder));
     }
 
-    // Presses a button with the mouse, as a user would: a disabled button
-    // does nothing.
-    static void activate(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Presses a control (a button, a box, a swatch) with the mouse, as a user
+    // would: a disabled button does nothing.
+    static void activate(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+    // Chooses an entry of a list as a user would: opens the list, goes to
+    // the entry with the arrows and takes it with Enter. Only that entry is
+    // activated, even when it is already the current one; moving the
+    // current index alone would activate nothing.
+    static void choose(QComboBox* list, int index)
+    {
+        list->showPopup();
+        QAbstractItemView* entries = list->view();
+        QTest::keyClick(entries, Qt::Key_Home);
+        for (int i = 0; i < index; ++i)
+            QTest::keyClick(entries, Qt::Key_Down);
+        QTest::keyClick(entries, Qt::Key_Return);
+        QVERIFY(!entries->isVisible());
+        QCOMPARE(list->currentIndex(), index);
+    }
+
+    // Brings the window to the front from another window, as a user does by
+    // clicking it: it is activated each time.
+    void bringToFront()
+    {
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
 
     // Types text into a field and validates it with Enter, as a user would:
     // the keys go through the field's filter.

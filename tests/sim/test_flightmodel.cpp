@@ -54,6 +54,8 @@ private slots:
     void endsAtTheGround();
     void ballBouncesFromAnExtraStep();
     void photographsFallOnTheInterval();
+    void photographsAreTheirStepsSamples_data();
+    void photographsAreTheirStepsSamples();
     void historyLastsUntilTheNextFlight();
     void closedFormAnswers();
     void asksTheSceneForItsEdges();
@@ -143,6 +145,39 @@ void TestFlightModel::photographsFallOnTheInterval()
         QVERIFY(std::fabs(photos[k].t - 0.1f * float(k)) < 1e-5);
         QCOMPARE(photos[k].x, flight.x(photos[k].t));
         QCOMPARE(photos[k].vy, flight.velocity(photos[k].t).y);
+    }
+}
+
+void TestFlightModel::photographsAreTheirStepsSamples_data()
+{
+    QTest::addColumn<int>("projectile");
+    QTest::newRow("stone, to the ground") << int(sim::Pierre);
+    QTest::newRow("ball, through its bounces") << int(sim::Ballon);
+}
+
+// A photograph is the very sample its step recorded: date, place and
+// velocity, in the same precision.
+void TestFlightModel::photographsAreTheirStepsSamples()
+{
+    QFETCH(int, projectile);
+    sim::Flight flight;
+    flight.setConditions(sim::conditionsFor(sim::Terre, projectile, 0, 0, 15, 77));
+    flight.chrono().start(0);
+    const Run run = fly(flight, 0.04f, 100);
+
+    std::vector<sim::Sample> taken;
+    for (size_t k = 0; k < run.steps.size(); ++k)
+        if (run.steps[k].photograph)
+            taken.push_back(flight.samples()[k + 1]);
+    const std::vector<sim::Sample> photos = flight.photographs();
+    QVERIFY(photos.size() >= 29);
+    QCOMPARE(photos.size(), taken.size());
+    for (size_t k = 0; k < photos.size(); ++k) {
+        QCOMPARE(photos[k].t, taken[k].t);
+        QCOMPARE(photos[k].x, taken[k].x);
+        QCOMPARE(photos[k].y, taken[k].y);
+        QCOMPARE(photos[k].vx, taken[k].vx);
+        QCOMPARE(photos[k].vy, taken[k].vy);
     }
 }
 

@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
@@ -108,8 +110,20 @@ void Driver::click(const char* button) const
 void Driver::choose(const char* list, int index) const
 {
     auto* box = control<QComboBox>(list);
-    box->setCurrentIndex(index);
-    emit box->activated(index);
+    // The list opened, the arrows to the entry, Enter: that alone emits
+    // activated, which the window's handler follows.
+    box->showPopup();
+    QWidget* entries = box->view();
+    const auto press = [entries](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(entries, &event);
+    };
+    press(Qt::Key_Home);
+    for (int i = 0; i < index; ++i)
+        press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    if (box->currentIndex() != index)
+        fail(QStringLiteral("entry %1 of %2 cannot be chosen").arg(index).arg(QLatin1String(list)));
     QApplication::processEvents();
 }
 

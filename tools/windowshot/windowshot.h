@@ -79,7 +79,7 @@ public:
     void openTab(const char* panel) const;
     void tick(const char* box, bool ticked = true) const;
     void click(const char* button) const;
-    // A choice in a list, as the user's click makes it.
+    // A choice in a list, as the user makes it with the keyboard.
     void choose(const char* list, int index) const;
     // Types the text and leaves the field, which validates it.
     void enter(const char* field, const QString& text) const;
