@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTextEdit>
-#include <utility>
 
 void FeuilleP::connectKeyboard()
 {
@@ -36,7 +35,7 @@ void FeuilleP::connectKeyboard()
     connect(sceneMenuKey, &QShortcut::activated, this, [this] { showSceneMenu(m_ui.Picture2->rect().center()); });
 
     // The fields and lists are named by the captions drawn beside them.
-    const std::pair<QWidget*, const char*> captions[] = {
+    nameByCaptions({
         {m_ui.Combo1, "Lieu"},
         {m_ui.Combo2, "Projectile"},
         {m_ui.Text1, "x₀ (m)"},
@@ -45,9 +44,7 @@ void FeuilleP::connectKeyboard()
         {m_ui.Text4, "α₀ (- 180° à 180°)"},
         {m_ui.fich, "Fichier de l'exercice"},
         {m_ui.supertext, "Texte de l'exercice"},
-    };
-    for (const auto& [control, caption] : captions)
-        control->setAccessibleName(QString::fromUtf8(caption));
+    });
     nameForScreenReaders(this, [](const QString& objectName) { return helpTextFor(objectName, HelpContext{}); });
     m_ui.Picture2->setAccessibleName(QStringLiteral("Scène de l'animation"));
 }

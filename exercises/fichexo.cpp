@@ -203,14 +203,12 @@ void Fichexo::connectKeyboard()
             setDirectory(m_folders->filePath(m_ui.Dir1->currentIndex()));
     });
     onEnterKey(m_ui.File1, [this] { ouvreur_Click(); });
-    const std::pair<QWidget*, const char*> captions[] = {
+    nameByCaptions({
         {m_ui.Drive1, "Emplacement"},
         {m_ui.Dir1, "Dossiers"},
         {m_ui.File1, "Exercices"},
         {m_ui.Text1, "Notions abordées"},
-    };
-    for (const auto& [control, caption] : captions)
-        control->setAccessibleName(QString::fromUtf8(caption));
+    });
     nameForScreenReaders(this, [](const QString&) { return QString(); });
 }
 
