@@ -8,6 +8,7 @@
 #include "scene/helptexts.h"
 #include "scene/tabstripwidget.h"
 #include "ui/accessiblenames.h"
+#include "ui/focuskeys.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -29,10 +30,7 @@ void FeuilleP::connectKeyboard()
     // Tab only: a click on the scene must not take the focus from a field,
     // whose leaving validates it.
     m_ui.Picture2->setFocusPolicy(Qt::TabFocus);
-    auto* sceneMenuKey = new QShortcut(m_ui.Picture2);
-    sceneMenuKey->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    sceneMenuKey->setContext(Qt::WidgetShortcut);
-    connect(sceneMenuKey, &QShortcut::activated, this, [this] { showSceneMenu(m_ui.Picture2->rect().center()); });
+    onMenuKey(m_ui.Picture2, [this] { showSceneMenu(m_ui.Picture2->rect().center()); });
 
     // The fields and lists are named by the captions drawn beside them.
     nameByCaptions({

@@ -3,7 +3,7 @@
 #include "exercises/exercisefile.h"
 #include "exercises/exercisemessages.h"
 #include "ui/accessiblenames.h"
-#include "ui/enterkey.h"
+#include "ui/focuskeys.h"
 #include "ui/keyboardtoolbutton.h"
 
 #include <QComboBox>

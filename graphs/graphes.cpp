@@ -11,6 +11,7 @@
 #include "graphs/valuetable.h"
 #include "ui/accessiblenames.h"
 #include "ui/dialogservice.h"
+#include "ui/focuskeys.h"
 #include "ui/keyboardtoolbutton.h"
 #include "ui/numberformat.h"
 #include "ui/paintedpanel.h"
@@ -226,6 +227,11 @@ void Graphes::createTable()
     connect(m_ui.enregistrerTableau, &QAction::triggered, this, &Graphes::enregistrerTableau_Click);
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_ui.menutableau->popup(m_ui.MSFlexGrid1->viewport()->mapToGlobal(pos)); });
+    onMenuKey(grid, [this] {
+        QTableWidget* table = m_ui.MSFlexGrid1;
+        const QRect cell = table->visualRect(table->currentIndex());
+        m_ui.menutableau->popup(table->viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0)));
+    });
 }
 
 // Tab goes as the window reads: the boxes, the icons from left to right,

@@ -675,7 +675,8 @@ void TestGraphes::iconsByKeyboard()
 }
 
 // The keys go from cell to cell, selecting none; a click still goes back to
-// the first cell, Ctrl+C copies the table as its menu does, Tab leaves it.
+// the first cell, Ctrl+C copies the table as its menu does, Shift+F10 opens
+// the menu, Tab leaves it.
 void TestGraphes::tableByKeyboard()
 {
     Graphes window(horizontalLaunch({KindX, KindY}));
@@ -710,6 +711,9 @@ void TestGraphes::tableByKeyboard()
     QApplication::clipboard()->clear();
     QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
     QVERIFY(QApplication::clipboard()->mimeData()->text().startsWith(QStringLiteral("t(s)\tx(m)\ty(m)\n")));
+    QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(window.ui().menutableau->isVisible());
+    window.ui().menutableau->close();
     QTest::keyClick(grid, Qt::Key_Tab);
     QVERIFY(!grid->hasFocus());
 }
