@@ -9,13 +9,12 @@
 #include "scene/helptexts.h"
 #include "scene/tabstripwidget.h"
 #include "ui/accessiblenames.h"
-#include "ui/enterclicks.h"
+#include "ui/focuskeys.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTextEdit>
-#include <utility>
 
 void FeuilleP::connectKeyboard()
 {
@@ -34,13 +33,10 @@ void FeuilleP::connectKeyboard()
     // Tab only: a click on the scene must not take the focus from a field,
     // whose leaving validates it.
     m_ui.Picture2->setFocusPolicy(Qt::TabFocus);
-    auto* sceneMenuKey = new QShortcut(m_ui.Picture2);
-    sceneMenuKey->setKeys({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    sceneMenuKey->setContext(Qt::WidgetShortcut);
-    connect(sceneMenuKey, &QShortcut::activated, this, [this] { showSceneMenu(m_ui.Picture2->rect().center()); });
+    onMenuKey(m_ui.Picture2, [this] { showSceneMenu(m_ui.Picture2->rect().center()); });
 
     // The fields and lists are named by the captions drawn beside them.
-    const std::pair<QWidget*, const char*> captions[] = {
+    nameByCaptions({
         {m_ui.Combo1, "Lieu"},
         {m_ui.Combo2, "Projectile"},
         {m_ui.Text1, "x₀ (m)"},
@@ -49,9 +45,7 @@ void FeuilleP::connectKeyboard()
         {m_ui.Text4, "α₀ (- 180° à 180°)"},
         {m_ui.fich, "Fichier de l'exercice"},
         {m_ui.supertext, "Texte de l'exercice"},
-    };
-    for (const auto& [control, caption] : captions)
-        control->setAccessibleName(QString::fromUtf8(caption));
+    });
     nameForScreenReaders(this, [](const QString& objectName) { return helpTextFor(objectName, HelpContext{}); });
     m_ui.Picture2->setAccessibleName(QStringLiteral("Scène de l'animation"));
 }

@@ -2,6 +2,9 @@
 
 #include "exercises/exercisefile.h"
 #include "exercises/exercisemessages.h"
+#include "ui/accessiblenames.h"
+#include "ui/focuskeys.h"
+#include "ui/keyboardtoolbutton.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -95,7 +98,7 @@ QPixmap hourglasses(int count)
 QToolButton* imageButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap icon,
                          const QString& tip, QRect geometry)
 {
-    auto* button = named(new QToolButton(parent), name, geometry);
+    auto* button = named(new KeyboardToolButton(parent), name, geometry);
     button->setText(caption);
     button->setIcon(parent->style()->standardIcon(icon));
     button->setIconSize(QSize(24, 24));
@@ -188,6 +191,25 @@ void Fichexo::createControls()
     connect(m_ui.File1, &QListWidget::itemDoubleClicked, this, [this] { ouvreur_Click(); });
     connect(m_ui.ouvreur, &QToolButton::clicked, this, [this] { ouvreur_Click(); });
     connect(m_ui.Image5, &QToolButton::clicked, this, [this] { Image5_Click(); });
+    connectKeyboard();
+}
+
+// The lists by the arrows and Enter: Enter on a folder shows its exercises,
+// on an exercise opens it.
+void Fichexo::connectKeyboard()
+{
+    onEnterKey(m_ui.Dir1, [this] {
+        if (m_ui.Dir1->currentIndex().isValid())
+            setDirectory(m_folders->filePath(m_ui.Dir1->currentIndex()));
+    });
+    onEnterKey(m_ui.File1, [this] { ouvreur_Click(); });
+    nameByCaptions({
+        {m_ui.Drive1, "Emplacement"},
+        {m_ui.Dir1, "Dossiers"},
+        {m_ui.File1, "Exercices"},
+        {m_ui.Text1, "Notions abordées"},
+    });
+    nameForScreenReaders(this, [](const QString&) { return QString(); });
 }
 
 void Fichexo::createPreview()

@@ -65,6 +65,7 @@ public:
 
 private:
     void createControls();
+    void connectKeyboard();
     void createPreview();
     void fillDrives();
     void fillFiles();

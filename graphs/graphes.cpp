@@ -3,12 +3,16 @@
 #include "ui/filetowrite.h"
 
 #include "graphs/choicepanel.h"
+#include "graphs/graphkinds.h"
 #include "graphs/enlargedpainting.h"
 #include "graphs/graphicons.h"
 #include "graphs/graphlabels.h"
 #include "graphs/tableexport.h"
 #include "graphs/valuetable.h"
+#include "ui/accessiblenames.h"
 #include "ui/dialogservice.h"
+#include "ui/focuskeys.h"
+#include "ui/keyboardtoolbutton.h"
 #include "ui/numberformat.h"
 #include "ui/paintedpanel.h"
 #include "ui/printpage.h"
@@ -20,6 +24,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -115,6 +120,7 @@ void Graphes::setupUi()
     createGraphSurface();
     createTable();
     fillTable();
+    setKeyboardOrder();
     setMinimumSize(boxLefts.back() + 80 + 4 * 40 + 20, topPanelHeight + enlargedHeight + 2 * surfaceMargin);
     resize(800, 600);
 }
@@ -128,11 +134,12 @@ void Graphes::createTopPanel()
         auto* box = new QCheckBox(m_ui.Picture3);
         box->setObjectName(QStringLiteral("Check1_%1").arg(i));
         box->setGeometry(boxes[size_t(i)]);
+        box->setAccessibleName(kindText(GraphKind(i)));
         connect(box, &QCheckBox::toggled, this, [this, i] { Check1_Click(i); });
         m_ui.Check1[size_t(i)] = box;
     }
     for (int index = 1; index <= 4; ++index) {
-        auto* button = new QToolButton(m_ui.Picture3);
+        auto* button = new KeyboardToolButton(m_ui.Picture3);
         button->setObjectName(QStringLiteral("Image1_%1").arg(index));
         button->setIcon(graphesIcon(iconPictures[index - 1]));
         button->setIconSize(QSize(32, 32));
@@ -179,7 +186,9 @@ void Graphes::createTable()
     grid->verticalHeader()->hide();
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setAccessibleName(QStringLiteral("Tableau de valeurs"));
+    // Tab leaves the table; the arrows go from cell to cell.
+    grid->setTabKeyNavigation(false);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setWordWrap(false);
@@ -192,6 +201,7 @@ void Graphes::createTable()
     grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(tableFont()).height() + 5);
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     grid->viewport()->installEventFilter(this);
+    grid->installEventFilter(this);
     connect(grid, &QTableWidget::currentCellChanged, this, [this] { MSFlexGrid1_SelChange(); });
 
     m_ui.Picture2 = new PaintedPanel(QStringLiteral("Picture2"), this, [this](QPainter& painter) {
@@ -208,12 +218,32 @@ void Graphes::createTable()
     m_ui.menutableau->setObjectName(QStringLiteral("menutableau"));
     m_ui.copierTableau = m_ui.menutableau->addAction(QStringLiteral("Copier le tableau"));
     m_ui.copierTableau->setObjectName(QStringLiteral("copierTableau"));
+    m_ui.copierTableau->setShortcut(QKeySequence::Copy);
+    m_ui.copierTableau->setShortcutContext(Qt::WidgetShortcut);
+    grid->addAction(m_ui.copierTableau);
     m_ui.enregistrerTableau = m_ui.menutableau->addAction(QStringLiteral("Enregistrer le tableau…"));
     m_ui.enregistrerTableau->setObjectName(QStringLiteral("enregistrerTableau"));
     connect(m_ui.copierTableau, &QAction::triggered, this, &Graphes::copierTableau_Click);
     connect(m_ui.enregistrerTableau, &QAction::triggered, this, &Graphes::enregistrerTableau_Click);
     connect(grid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_ui.menutableau->popup(m_ui.MSFlexGrid1->viewport()->mapToGlobal(pos)); });
+    onMenuKey(grid, [this] {
+        QTableWidget* table = m_ui.MSFlexGrid1;
+        const QRect cell = table->visualRect(table->currentIndex());
+        m_ui.menutableau->popup(table->viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint(0, 0)));
+    });
+}
+
+// Tab goes as the window reads: the boxes, the icons from left to right,
+// then the table.
+void Graphes::setKeyboardOrder()
+{
+    std::vector<QWidget*> order(m_ui.Check1.begin(), m_ui.Check1.end());
+    order.insert(order.end(), m_ui.Image1.rbegin(), m_ui.Image1.rend());
+    order.push_back(m_ui.MSFlexGrid1);
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    nameForScreenReaders(this, [](const QString&) { return QString(); });
 }
 
 void Graphes::Form_Load(const GraphesSetup& setup)
@@ -405,11 +435,13 @@ QImage Graphes::graphPicture() const
     return enlargedGraphPicture(m_graph);
 }
 
-// The table only shows values: a click never leaves a cell current.
+// The table only shows values: a click never leaves a cell current. The
+// arrows move the current cell, which selects nothing, so that a screen
+// reader reads the values one by one.
 void Graphes::MSFlexGrid1_SelChange()
 {
     QTableWidget* grid = m_ui.MSFlexGrid1;
-    if (grid->rowCount() == 0 || (grid->currentRow() == 0 && grid->currentColumn() == 0))
+    if (m_cellByKeys || grid->rowCount() == 0 || (grid->currentRow() == 0 && grid->currentColumn() == 0))
         return;
     const QSignalBlocker quiet(grid);
     grid->setCurrentCell(0, 0);
@@ -439,6 +471,39 @@ void Graphes::enregistrerTableau_Click()
                                             .arg(QDir::toNativeSeparators(*path), failure));
 }
 
+bool Graphes::moveTableCell(const QKeyEvent& key)
+{
+    QTableWidget* grid = m_ui.MSFlexGrid1;
+    const int lastRow = grid->rowCount() - 1;
+    const int lastColumn = grid->columnCount() - 1;
+    const bool control = key.modifiers().testFlag(Qt::ControlModifier);
+    int row = grid->currentRow();
+    int column = grid->currentColumn();
+    switch (key.key()) {
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    case Qt::Key_Left: --column; break;
+    case Qt::Key_Right: ++column; break;
+    case Qt::Key_PageUp: row = 0; break;
+    case Qt::Key_PageDown: row = lastRow; break;
+    case Qt::Key_Home:
+        column = 0;
+        row = control ? 0 : row;
+        break;
+    case Qt::Key_End:
+        column = lastColumn;
+        row = control ? lastRow : row;
+        break;
+    default: return false;
+    }
+    if (lastRow < 0)
+        return true;
+    m_cellByKeys = true;
+    grid->setCurrentCell(std::clamp(row, 0, lastRow), std::clamp(column, 0, lastColumn));
+    m_cellByKeys = false;
+    return true;
+}
+
 bool Graphes::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_ui.Picture1) {
@@ -451,6 +516,9 @@ bool Graphes::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::Leave) {
             Picture1_MouseMove(0, 0);
         }
+    } else if (watched == m_ui.MSFlexGrid1 && event->type() == QEvent::KeyPress) {
+        if (moveTableCell(*static_cast<QKeyEvent*>(event)))
+            return true;
     } else if (watched == m_ui.MSFlexGrid1->viewport() && event->type() == QEvent::Wheel) {
         // Every row is shown: the table never scrolls.
         return true;

@@ -16,6 +16,7 @@
 class PaintedPanel;
 class QAction;
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QTableWidget;
@@ -83,6 +84,7 @@ private:
     void createTopPanel();
     void createGraphSurface();
     void createTable();
+    void setKeyboardOrder();
     void Form_Load(const GraphesSetup& setup);
     void layoutWindow();
     void Picture3_Resize();
@@ -90,6 +92,9 @@ private:
     void fillTable();
     void placeTable();
     void setCellBackground(int row, int column, QColor colour);
+    // The arrows, Page Up and Down, Home and End over the table: true when
+    // the key was one of them.
+    bool moveTableCell(const QKeyEvent& key);
     void imprimer();
     GraphInputs checkedSituation() const;
 
@@ -101,6 +106,7 @@ private:
     int m_highlightedRow = -1;
     std::vector<TableCell> m_highlightedCells;
     bool checkClickBusy = false;
+    bool m_cellByKeys = false;
     int m_columnWidth = 0;
 };
 

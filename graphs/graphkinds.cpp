@@ -17,6 +17,12 @@ KindLabel kindLabel(GraphKind kind)
     return {};
 }
 
+QString kindText(GraphKind kind)
+{
+    const KindLabel label = kindLabel(kind);
+    return label.base + label.subscript + label.rest;
+}
+
 // Blue, red and green of the 16-colour palette, in that order in each group.
 QColor kindColour(GraphKind kind)
 {

@@ -20,6 +20,8 @@ struct KindLabel {
 enum GraphGroup { GroupPositions, GroupVelocities, GroupEnergies };
 
 KindLabel kindLabel(GraphKind kind);
+// The label as plain text ("vx(t)"), as a screen reader says it.
+QString kindText(GraphKind kind);
 QColor kindColour(GraphKind kind);
 GraphGroup kindGroup(GraphKind kind);
 

@@ -13,6 +13,12 @@ QString spokenText(QString text)
 
 } // namespace
 
+void nameByCaptions(std::initializer_list<std::pair<QWidget*, const char*>> captions)
+{
+    for (const auto& [control, caption] : captions)
+        control->setAccessibleName(QString::fromUtf8(caption));
+}
+
 void nameForScreenReaders(QWidget* window, const std::function<QString(const QString&)>& hint)
 {
     for (QWidget* control : window->findChildren<QWidget*>()) {

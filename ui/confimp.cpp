@@ -54,6 +54,9 @@ Confimp::Confimp(QPrinter& printer, PrintSubjects subjects, const PrintChoices& 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Titre de la page :"), m_title);
     form->addRow(QStringLiteral("Nombre d'exemplaires:"), m_copies);
+    // A screen reader says the fields' names without the captions' colons.
+    m_title->setAccessibleName(QStringLiteral("Titre de la page"));
+    m_copies->setAccessibleName(QStringLiteral("Nombre d'exemplaires"));
 
     m_centreHorizontally =
         named(new QCheckBox(QStringLiteral("Centrer l'image horizontalement"), this), "centreHorizontally");

@@ -1,13 +1,20 @@
 // The zoom: the step chosen from a screen, the one asked for on the command
-// line, and the scene's frame drawn at 100 % and 200 %.
+// line, the scene's frame drawn at 100 % and 200 %, and the same metres under
+// the pointer and in a drag at both zooms.
 
+// The mouse goes through the window system, which scales it as a real one.
+#define QTEST_QPA_MOUSE_HANDLING
 #include "common/testmain.h"
 
+#include "app/scenepicture.h"
+#include "app/windowfixture.h"
 #include "app/zoom.h"
+#include "common/childcase.h"
 #include "scene/frame.h"
 #include "ui/picturesurface.h"
 
 #include <QImage>
+#include <QLabel>
 
 class TestZoom : public QObject {
     Q_OBJECT
@@ -19,6 +26,8 @@ private slots:
     void askedZoomFitsTheScreen();
     void frameLinesAtZoom_data();
     void frameLinesAtZoom();
+    void sameMetresAtZoom_data();
+    void sameMetresAtZoom();
 };
 
 void TestZoom::fittingZoom_data()
@@ -124,6 +133,47 @@ void TestZoom::frameLinesAtZoom()
     }
     QCOMPARE(width, int(ratio));
     QCOMPARE(canvas.pixelColor(int(30 * ratio), row), white);
+}
+
+void TestZoom::sameMetresAtZoom_data()
+{
+    frameLinesAtZoom_data();
+}
+
+// Qt takes the zoom when the program starts: a zoom other than this
+// program's runs in a child started at that zoom. The points are in the
+// scene's pixels, whatever the zoom.
+void TestZoom::sameMetresAtZoom()
+{
+    QFETCH(int, percent);
+    const qreal ratio = percent / 100.0;
+    const QString factor = QString::number(ratio);
+    if (qApp->devicePixelRatio() != ratio && qEnvironmentVariable("QT_SCALE_FACTOR") != factor) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), factor);
+        testsupport::runCaseInChild(QStringLiteral("TestZoom"), QStringLiteral("sameMetresAtZoom"),
+                                    QString::fromUtf8(QTest::currentDataTag()), environment);
+        return;
+    }
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget* scene = w.ui().Picture2;
+    QCOMPARE(scene->devicePixelRatioF(), ratio);
+
+    QTest::mouseMove(scene, QPoint(12, 100));
+    QCOMPARE(scene->toolTip(), QStringLiteral("x = -0,50 m ; y = 9,33 m."));
+
+    // Grabbed 10 pixels right of its left edge and 20 below its top.
+    QTest::mousePress(scene, Qt::LeftButton, {}, QPoint(24, 440));
+    for (const QPoint& at : {QPoint(25, 438), QPoint(60, 400), QPoint(96, 332)})
+        QTest::mouseMove(scene, at);
+    QCOMPARE(w.ui().projectile->pos(), QPoint(86, 312));
+    QCOMPARE(w.ui().Text1->text(), QStringLiteral("2,00"));
+    QCOMPARE(w.ui().Text2->text(), QStringLiteral("3,00"));
+    QCOMPARE(w.ui().Label1->text(), QStringLiteral("Coordonnées : x = 2,00 m ; y = 3,00 m. "));
+    QTest::mouseRelease(scene, Qt::LeftButton, {}, QPoint(96, 332));
 }
 
 TAVREL_TEST_MAIN(TestZoom)

@@ -38,6 +38,7 @@ private slots:
     void failedOpeningKeepsTheChooser();
     void nothingToOpen();
     void closingWithoutLoading();
+    void keyboardAlone();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -258,6 +259,36 @@ void TestFichexo::closingWithoutLoading()
     QCOMPARE(calls, 0);
     QCOMPARE(chooser.result(), int(QDialog::Rejected));
     QVERIFY(!chooser.isVisible());
+}
+
+// Down to a sub-folder and Enter shows its exercises; Tab to the list, Down
+// to its first exercise and Enter opens it.
+void TestFichexo::keyboardAlone()
+{
+    QVERIFY(QDir(m_dir->path()).mkdir("serie"));
+    QVERIFY(writeExercise(path("serie/Lune.E43"), describedExercise("", "", " 1")));
+    QString opened;
+    Fichexo chooser(nullptr, m_dir->path(), [&opened](const QString& file) {
+        opened = file;
+        return true;
+    });
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowActive(&chooser));
+    QTreeView* tree = chooser.ui().Dir1;
+    tree->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(tree->model()->rowCount(tree->currentIndex()), 1);
+    QTest::keyClick(tree, Qt::Key_Down);
+    QTest::keyClick(tree, Qt::Key_Return);
+    QCOMPARE(chooser.exerciseDirectory(), QDir(m_dir->path()).absolutePath() + "/serie/");
+
+    QTest::keyClick(tree, Qt::Key_Tab);
+    QListWidget* list = chooser.ui().File1;
+    QVERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Down);
+    QVERIFY(chooser.ui().ouvreur->isVisible());
+    QTest::keyClick(list, Qt::Key_Enter);
+    QCOMPARE(opened, chooser.exerciseDirectory() + "Lune.E43");
+    QCOMPARE(chooser.result(), int(QDialog::Accepted));
 }
 
 TAVREL_TEST_MAIN(TestFichexo)

@@ -143,6 +143,9 @@ private slots:
     void enregistrerTableauAddsTheExtension();
     void enregistrerTableauAsksBeforeReplacing();
     void enregistrerTableauFails();
+    void iconsByKeyboard_data();
+    void iconsByKeyboard();
+    void tableByKeyboard();
 
 private:
     ScriptedDialogs m_dialogs;
@@ -634,6 +637,85 @@ void TestGraphes::enregistrerTableauFails()
     QCOMPARE(m_dialogs.shown()[0].title, QStringLiteral("Enregistrer le tableau"));
     QVERIFY(m_dialogs.shown()[0].text.startsWith(QStringLiteral("Le tableau n'a pas pu être enregistré")));
     QVERIFY(!QFile::exists(path));
+}
+
+void TestGraphes::iconsByKeyboard_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Fermer by Enter") << 1 << int(Qt::Key_Return);
+    QTest::newRow("Copier by the keypad's Enter") << 3 << int(Qt::Key_Enter);
+    QTest::newRow("Calculatrice by Space") << 4 << int(Qt::Key_Space);
+}
+
+// The flat icon Tab reaches shows it has the focus, and a key on it acts as
+// a click on it alone.
+void TestGraphes::iconsByKeyboard()
+{
+    QFETCH(int, index);
+    QFETCH(int, key);
+    GraphesSetup setup = horizontalLaunch({KindX});
+    int calculators = 0;
+    setup.openCalculator = [&calculators](QWidget*) { ++calculators; };
+    Graphes window(setup);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QApplication::clipboard()->setText(QStringLiteral("avant"));
+    QToolButton* icon = window.ui().Image1[size_t(index - 1)];
+    const QImage unfocused = icon->grab().toImage();
+    icon->setFocus();
+    QTest::keyClick(icon, Qt::Key_Backtab);
+    QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+    QVERIFY(icon->hasFocus());
+    QVERIFY(icon->grab().toImage() != unfocused);
+    QTest::keyClick(icon, Qt::Key(key));
+    QCOMPARE(window.isVisible(), index != 1);
+    QCOMPARE(QApplication::clipboard()->image().isNull(), index != 3);
+    QCOMPARE(calculators, index == 4 ? 1 : 0);
+}
+
+// The keys go from cell to cell, selecting none; a click still goes back to
+// the first cell, Ctrl+C copies the table as its menu does, Shift+F10 opens
+// the menu, Tab leaves it.
+void TestGraphes::tableByKeyboard()
+{
+    Graphes window(horizontalLaunch({KindX, KindY}));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTableWidget* grid = window.ui().MSFlexGrid1;
+    grid->setFocus(Qt::TabFocusReason);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QPoint cell; // column, row
+    } steps[] = {{Qt::Key_Down, {}, {0, 1}},
+                 {Qt::Key_Right, {}, {1, 1}},
+                 {Qt::Key_End, {}, {2, 1}},
+                 {Qt::Key_Right, {}, {2, 1}},
+                 {Qt::Key_End, Qt::ControlModifier, {2, 17}},
+                 {Qt::Key_Down, {}, {2, 17}},
+                 {Qt::Key_Home, {}, {0, 17}},
+                 {Qt::Key_PageUp, {}, {0, 0}},
+                 {Qt::Key_Up, {}, {0, 0}},
+                 {Qt::Key_PageDown, {}, {0, 17}},
+                 {Qt::Key_Home, Qt::ControlModifier, {0, 0}}};
+    for (const auto& step : steps) {
+        QTest::keyClick(grid, step.key, step.modifiers);
+        QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), step.cell);
+    }
+    QVERIFY(grid->selectedItems().isEmpty());
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(4, 1)).center());
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(0, 0));
+
+    QApplication::clipboard()->clear();
+    QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QApplication::clipboard()->mimeData()->text().startsWith(QStringLiteral("t(s)\tx(m)\ty(m)\n")));
+    QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY(window.ui().menutableau->isVisible());
+    window.ui().menutableau->close();
+    QTest::keyClick(grid, Qt::Key_Tab);
+    QVERIFY(!grid->hasFocus());
 }
 
 TAVREL_TEST_MAIN(TestGraphes)
