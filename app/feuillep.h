@@ -22,8 +22,10 @@
 #include "graphs/graphes.h"
 #include "graphs/livegraph.h"
 #include "scene/keptpaths.h"
+#include "scene/frame.h"
 #include "scene/marks.h"
 #include "scene/projectiledrag.h"
+#include "scene/scenegeometry.h"
 #include "scene/scenestate.h"
 #include "sim/flight.h"
 #include "ui/confimp.h"
@@ -32,9 +34,12 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 class HelpWindow;
@@ -82,7 +87,9 @@ public:
     // The clock: one tick of the animation. Public because nothing else steps
     // the animation deterministically for the tests and the benchmark.
     void Timer1_Timer();
-    void majaff(); // redraws the whole scene for the current date
+    // Redraws the scene for the current date: only what moved on a tick
+    // that follows a redraw, the whole scene otherwise (see majaff).
+    void majaff();
     void retico(); // clears the scene and redraws its frame and marks
 
     // Configurations. The situation the controls hold, as a file keeps it.
@@ -132,7 +139,8 @@ private:
     void Form_Resize();
 
     // The procedures of the loop.
-    void repere();     // draws the frame: axes, graduations or grid
+    // Draws the frame (axes, graduations or grid), inside the area only.
+    void repere(const QRegion& within = QRegion(0, 0, scene::sceneWidth, scene::sceneHeight));
     void plusbouton(); // enables the actions unless there is no flight to run
     void maj12();      // shows the camera button and caption as recording or not
     void repgraphe();  // the live graph's empty frame, or its choice panel when no curve is ticked
@@ -219,20 +227,27 @@ private:
     void paintProjectile(float left, float top);
     void playImpactSound();
     void setGraphButtonsEnabled(bool enabled);
+    // What majaff draws over the background, in its order; the frame and the
+    // older marks, which stay still, inside the area only.
+    void drawOverScene(bool projectile, int thickness, const QRegion& still);
+    // Whether the tick may redraw only what moved since the last redraw.
+    bool onlyWhatMovedToRedraw() const;
 
     // Bounce (feuillep_bounce.cpp).
     void rebond(const sim::StepEvents& events); // one tick of the bouncing ball
     void endOfBounce();
 
     // Scene (feuillep_scene.cpp).
-    void lespoints(); // draws the recorded centre-of-inertia marks
+    // Draws the recorded centre-of-inertia marks, the older ones inside the area only.
+    void lespoints(const QRegion& within = QRegion(0, 0, scene::sceneWidth, scene::sceneHeight));
 
     // Chronophotography (feuillep_chrono.cpp).
     bool photoInstant() const;
     void paintPhotograph();
     void photographWithVectors();
     void recordMarkIfDue();
-    void photographWithoutVectors();
+    // True when it took the photograph, the projectile with it.
+    bool photographWithoutVectors();
 
     // Vectors (feuillep_vectors.cpp).
     void drawVectors();
@@ -297,6 +312,16 @@ private:
     double m_chronoIntervalMs = 300;
     graphs::LiveGraph m_graph;
     scene::MarkList m_marks;
+    scene::FrameLayer m_frame;
+    // What the last redraw left over the scene's background: the surface's
+    // change count right after it, the area of what moves (the projectile,
+    // its vectors, the newest mark) and the frame's look.
+    struct Redrawn {
+        std::optional<std::uint64_t> changeCount;
+        QRegion moving;
+        std::tuple<bool, bool, QRgb> frame;
+    } m_redrawn;
+    std::tuple<bool, bool, QRgb> frameLook() const;
     scene::KeptPaths m_keptPaths;
     // The place's photograph, under everything drawn on the scene.
     QImage m_photograph;

@@ -96,12 +96,6 @@ void FeuilleP::freeFlightTick(const sim::StepEvents& events)
     }
     placeProjectileImage();
 
-    if (events.photograph) {
-        paintProjectile(m_scene.imageLeft, m_scene.imageTop);
-        if (m_ui.Check1->isChecked())
-            repere();
-    }
-
     if (m_ui.Check4->isChecked() && events.leftTheScene)
         leaveScene();
 }
@@ -205,35 +199,58 @@ void FeuilleP::command18_Click()
         setProjectileImageVisible(true);
 }
 
+// One rule: a tick redraws only what moved when the scene still shows the
+// last redraw with the same frame; a redraw outside the clock, or after any
+// other drawing on the scene, redraws the whole scene.
+bool FeuilleP::onlyWhatMovedToRedraw() const
+{
+    return m_ticking && m_redrawn.changeCount == sceneSurface().changeCount() && m_redrawn.frame == frameLook();
+}
+
 void FeuilleP::majaff()
 {
-    surface().clear();
+    PictureSurface& s = surface();
+    const bool onlyWhatMoved = onlyWhatMovedToRedraw();
     const int thickness = m_ui.Check10->isChecked() ? 2 : 1;
-    surface().setLineWidth(thickness);
 
-    if (m_ui.Check8->isChecked()) {
-        scene::tracetraj(surface(), m_flight.state(), m_scene, m_swatches[scene::SwatchTrajectory]);
-        surface().bake();
-    }
-
+    // What the tick leaves for good goes straight into the background.
+    s.gatherDrawnArea();
+    s.drawOn(PictureSurface::Layer::Background);
+    s.setLineWidth(thickness);
+    if (m_ui.Check8->isChecked())
+        scene::tracetraj(s, m_flight.state(), m_scene, m_swatches[scene::SwatchTrajectory]);
     m_scene.photoVectorMode = false;
     photographWithVectors();
     recordMarkIfDue();
+    const bool projectile = !photographWithoutVectors();
+    s.drawOn(PictureSurface::Layer::Canvas);
+    const QRegion baked = s.takeDrawnArea();
 
-    paintProjectile(m_scene.imageLeft, m_scene.imageTop);
-    photographWithoutVectors();
+    s.gatherDrawnArea();
+    s.setMeasuring(true);
+    drawOverScene(projectile, thickness, QRegion());
+    s.setMeasuring(false);
+    const QRegion moving = s.takeDrawnArea();
 
+    const QRegion area = onlyWhatMoved ? baked | moving | m_redrawn.moving : QRegion(s.rect());
+    s.restore(area);
+    drawOverScene(projectile, thickness, area);
+    m_redrawn = {s.changeCount(), moving, frameLook()};
+    m_scene.sceneClean = false;
+    tracegraphe();
+    m_ui.Picture2->update(area);
+}
+
+void FeuilleP::drawOverScene(bool projectile, int thickness, const QRegion& still)
+{
+    if (projectile)
+        paintProjectile(m_scene.imageLeft, m_scene.imageTop);
     if (m_ui.Check1->isChecked())
-        repere();
-
+        repere(still);
     surface().setLineWidth(thickness);
     if (!m_scene.photoVectorMode)
         drawVectors();
-
     surface().setLineWidth(1);
-    m_scene.sceneClean = false;
     if (!m_marks.empty())
-        lespoints();
-    tracegraphe();
-    m_ui.Picture2->update();
+        lespoints(still);
 }

@@ -22,9 +22,6 @@ void FeuilleP::rebond(const sim::StepEvents& events)
     }
     placeProjectileImage();
 
-    if (events.photograph)
-        paintProjectile(m_scene.imageLeft, m_scene.imageTop);
-
     if (m_ui.Check4->isChecked() && events.leftTheScene)
         leaveScene();
 }

@@ -94,7 +94,6 @@ void FeuilleP::photographWithVectors()
         paintPhotograph();
     m_scene.photoVectorMode = true;
     drawVectors();
-    surface().bake();
 }
 
 void FeuilleP::recordMarkIfDue()
@@ -104,10 +103,12 @@ void FeuilleP::recordMarkIfDue()
                                         m_swatches[scene::SwatchMarkCross], m_ui.Check11->isChecked()));
 }
 
-void FeuilleP::photographWithoutVectors()
+bool FeuilleP::photographWithoutVectors()
 {
     if (m_scene.photoVectorMode || !photoInstant() || m_ui.Check2->isChecked())
-        return;
+        return false;
+    // Over the projectile as it is drawn at this date, as the photograph shows it.
+    paintProjectile(m_scene.imageLeft, m_scene.imageTop);
     paintPhotograph();
-    surface().bake();
+    return true;
 }

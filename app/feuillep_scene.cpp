@@ -3,21 +3,25 @@
 #include "app/feuillep.h"
 
 #include "app/scenepicture.h"
-#include "scene/frame.h"
 #include "ui/paintedpanel.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 
-void FeuilleP::repere()
+void FeuilleP::repere(const QRegion& within)
 {
-    scene::repere(surface(), m_ui.Check3->isChecked(), m_swatches[scene::SwatchFrame]);
+    m_frame.paint(surface(), m_ui.Check3->isChecked(), m_swatches[scene::SwatchFrame], within);
 }
 
-void FeuilleP::lespoints()
+std::tuple<bool, bool, QRgb> FeuilleP::frameLook() const
+{
+    return {m_ui.Check1->isChecked(), m_ui.Check3->isChecked(), m_swatches[scene::SwatchFrame].rgba()};
+}
+
+void FeuilleP::lespoints(const QRegion& within)
 {
     m_marks.lespoints(surface(), m_swatches[scene::SwatchMarkProjection], m_swatches[scene::SwatchMarkCross],
-                     m_ui.Check11->isChecked());
+                      m_ui.Check11->isChecked(), within);
 }
 
 void FeuilleP::retico()

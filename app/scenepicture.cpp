@@ -21,10 +21,11 @@ ScenePicture::ScenePicture(QWidget* parent)
 void ScenePicture::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QRect area = event->rect();
     const qreal ratio = m_surface.devicePixelRatio();
-    painter.drawImage(QRectF(area), m_surface.canvas(),
-                      QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    // A tick asks for the few rectangles where something moved.
+    for (const QRect& area : event->region())
+        painter.drawImage(QRectF(area), m_surface.canvas(),
+                          QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
     // Reached by Tab, the scene shows it has the focus: its menu key works.
     if (hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -3,6 +3,8 @@
 #include "scene/scenegeometry.h"
 #include "ui/picturesurface.h"
 
+#include <QRegion>
+
 namespace scene {
 
 namespace {
@@ -37,6 +39,24 @@ void repere(PictureSurface& surface, bool grid, QColor colour)
     surface.line(originX, yAxisEnd, originX, groundRow, colour);
     surface.line(originX, yAxisEnd, originX + 4, yAxisEnd + 8, colour);
     surface.line(originX, yAxisEnd, originX - 4, yAxisEnd + 8, colour);
+}
+
+FrameLayer::FrameLayer() = default;
+FrameLayer::~FrameLayer() = default;
+
+void FrameLayer::paint(PictureSurface& surface, bool grid, QColor colour, const QRegion& within)
+{
+    if (!m_layer || m_grid != grid || m_colour != colour || m_layer->width() != surface.width()
+        || m_layer->height() != surface.height() || m_layer->devicePixelRatio() != surface.devicePixelRatio()) {
+        m_layer = std::make_unique<PictureSurface>(surface.width(), surface.height(), Qt::transparent,
+                                                   surface.devicePixelRatio());
+        m_layer->gatherDrawnArea();
+        repere(*m_layer, grid, colour);
+        m_area = m_layer->takeDrawnArea().boundingRect();
+        m_grid = grid;
+        m_colour = colour;
+    }
+    surface.paintLayer(m_layer->canvas(), within & m_area);
 }
 
 } // namespace scene

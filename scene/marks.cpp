@@ -3,6 +3,8 @@
 #include "scene/scenegeometry.h"
 #include "ui/picturesurface.h"
 
+#include <QRegion>
+
 #include <cmath>
 
 namespace scene {
@@ -78,6 +80,12 @@ void MarkList::drawOlderOnLayer(int width, int height, qreal devicePixelRatio)
 
 void MarkList::lespoints(PictureSurface& surface, QColor axisColour, QColor colour, bool projected)
 {
+    lespoints(surface, axisColour, colour, projected, surface.rect());
+}
+
+void MarkList::lespoints(PictureSurface& surface, QColor axisColour, QColor colour, bool projected,
+                         const QRegion& within)
+{
     if (m_marks.empty())
         return;
     Mark& newest = m_marks.back();
@@ -87,8 +95,7 @@ void MarkList::lespoints(PictureSurface& surface, QColor axisColour, QColor colo
 
     if (m_marks.size() > 1) {
         drawOlderOnLayer(surface.width(), surface.height(), surface.devicePixelRatio());
-        if (!m_layerArea.isEmpty())
-            surface.paintLayer(m_layer->canvas(), m_layerArea);
+        surface.paintLayer(m_layer->canvas(), within & m_layerArea);
     }
     surface.setLineWidth(markLineWidth);
     drawMark(surface, newest);

@@ -9,6 +9,7 @@
 #include <vector>
 
 class PictureSurface;
+class QRegion;
 
 namespace scene {
 
@@ -43,6 +44,8 @@ public:
     // Draws every mark; the newest one first takes the current colours and
     // projection setting, older ones keep those they were recorded with.
     void lespoints(PictureSurface& surface, QColor axisColour, QColor colour, bool projected);
+    // The same, the older marks inside the area only.
+    void lespoints(PictureSurface& surface, QColor axisColour, QColor colour, bool projected, const QRegion& within);
 
 private:
     void drawOlderOnLayer(int width, int height, qreal devicePixelRatio);
