@@ -57,8 +57,7 @@ private slots:
         for (FeuilleP* w : {&moved, &whole}) {
             // The test is the clock: the window's own never fires while events are processed.
             w->ui().Timer1->setInterval(3600 * 1000);
-            w->ui().Combo2->setCurrentIndex(projectile);
-            w->Combo2_Click();
+            WindowFixture::choose(w->ui().Combo2, projectile);
             for (QCheckBox* box :
                  {w->ui().Check5, w->ui().Check14, w->ui().Check6, w->ui().Check7, w->ui().Check12, w->ui().Check10})
                 box->setChecked(vectors);
@@ -68,8 +67,7 @@ private slots:
             w->ui().Check9->setChecked(chrono == 1);
             w->ui().Check2->setChecked(chrono == 2);
             w->ui().Check11->setChecked(chrono == 2);
-            w->ui().chrono->setText(QStringLiteral("60"));
-            w->chrono_LostFocus();
+            WindowFixture::enter(w->ui().chrono, QStringLiteral("60"));
             WindowFixture::activate(w->ui().command15);
             if (chrono > 0)
                 WindowFixture::activate(w->ui().command12);
