@@ -1,5 +1,6 @@
 // The window by keyboard alone: Ctrl+Tab and Ctrl+Shift+Tab turn the tabs'
-// pages, Enter presses the focused button, the scene takes the focus by Tab
+// pages, Enter presses the focused button or opens the colour chooser of a
+// swatch, the panels are walked in reading order, the scene takes the focus by Tab
 // and opens its menu by the menu key or Shift+F10, and every control has a
 // name a screen reader can say.
 
@@ -7,11 +8,15 @@
 
 #include "app/scenepicture.h"
 #include "scene/helptexts.h"
+#include "scene/swatches.h"
 #include "scene/tabstripwidget.h"
 #include "ui/accessiblenames.h"
 #include "ui/focuskeys.h"
+#include "ui/paintedpanel.h"
+#include "ui/readingorder.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
 #include <QTextEdit>
@@ -29,6 +34,13 @@ void FeuilleP::connectKeyboard()
             [turnTab] { turnTab(-1); });
 
     clickOnEnter(this);
+    for (int index = 0; index < scene::swatchCount; ++index) {
+        if (QLabel* swatch = m_ui.Label4[size_t(index)])
+            onPressKeys(swatch, [this, index] { Label4_Click(index); });
+    }
+    for (QWidget* panel :
+         std::initializer_list<QWidget*>{m_ui.Picture3, m_ui.Frame2, m_ui.Picture1, m_ui.Picture6, m_ui.Frame1})
+        tabInReadingOrder(panel);
 
     // Tab only: a click on the scene must not take the focus from a field,
     // whose leaving validates it.

@@ -11,6 +11,8 @@
 #include "scene/vectorlegends.h"
 #include "sim/catalogue.h"
 #include "ui/appdir.h"
+#include "ui/colourswatch.h"
+#include "ui/keyboardtoolbutton.h"
 #include "ui/paintedpanel.h"
 
 #include "ui/updown.h"
@@ -38,7 +40,7 @@ Widget* named(Widget* widget, const char* name, QRect geometry)
 
 QToolButton* pictureButton(QWidget* parent, const char* name, const QPixmap& picture, const QString& tip, QRect geometry)
 {
-    auto* button = named(new QToolButton(parent), name, geometry);
+    auto* button = named(new KeyboardToolButton(parent), name, geometry);
     button->setIcon(picture);
     button->setIconSize(QSize(28, 28));
     button->setToolTip(tip);
@@ -214,11 +216,8 @@ void FeuillePUi::createAnimationControls(QWidget* window)
 
 QLabel* FeuillePUi::createSwatch(QWidget* panel, int index, QRect geometry)
 {
-    QLabel* swatch = named(new QLabel(panel), "", geometry);
+    QLabel* swatch = named(new ColourSwatch(panel), "", geometry);
     swatch->setObjectName(QStringLiteral("Label4_%1").arg(index));
-    swatch->setFrameShape(QFrame::Box);
-    swatch->setAutoFillBackground(true);
-    swatch->setCursor(Qt::PointingHandCursor);
     if (index == 4 || index == 5 || index == 6 || index == 8)
         swatch->setToolTip(QStringLiteral("Couleur"));
     Label4[size_t(index)] = swatch;
@@ -313,7 +312,7 @@ void FeuillePUi::createChronoPanel()
     QWidget* panel = Picture6;
     Image5 = QIcon(dataPixmap(QStringLiteral("camera.png")));
     Image6 = QIcon(dataPixmap(QStringLiteral("camera_rec.png")));
-    command12 = named(new QToolButton(panel), "command12", L::command12);
+    command12 = named(new KeyboardToolButton(panel), "command12", L::command12);
     command12->setIconSize(QSize(32, 32));
     command12->setAutoRaise(true);
     Label5 = named(new QLabel(panel), "Label5", L::label5);

@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 #include <QShortcut>
-#include <QToolButton>
 
 namespace {
 
@@ -21,6 +20,12 @@ void onEnterKey(QWidget* control, std::function<void()> act)
     onKeys(control, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, std::move(act));
 }
 
+void onPressKeys(QWidget* control, std::function<void()> act)
+{
+    onKeys(control, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)},
+           std::move(act));
+}
+
 void onMenuKey(QWidget* control, std::function<void()> act)
 {
     onKeys(control, {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}, std::move(act));
@@ -28,8 +33,6 @@ void onMenuKey(QWidget* control, std::function<void()> act)
 
 void clickOnEnter(QWidget* root)
 {
-    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
-        if (qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button))
-            onEnterKey(button, [button] { button->click(); });
-    }
+    for (QPushButton* button : root->findChildren<QPushButton*>())
+        onEnterKey(button, [button] { button->click(); });
 }

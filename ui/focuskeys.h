@@ -11,11 +11,16 @@
 // `control` has the focus.
 void onEnterKey(QWidget* control, std::function<void()> act);
 
+// Enter or Space, the keys that press a button, run `act` while `control`
+// has the focus.
+void onPressKeys(QWidget* control, std::function<void()> act);
+
 // The menu key or Shift+F10 runs `act` while `control` has the focus.
 void onMenuKey(QWidget* control, std::function<void()> act);
 
-// Enter presses the push and tool buttons inside root (at the time of the
-// call) as Space does. A dialog's push buttons take Enter by themselves; a
-// main window's do not, and a user who reached one by Tab, or by a mnemonic
-// two buttons share, expects Enter to act on it.
+// Enter presses the push buttons inside root (at the time of the call) as
+// Space does. A dialog's push buttons take Enter by themselves; a main
+// window's do not, and a user who reached one by Tab, or by a mnemonic two
+// buttons share, expects Enter to act on it. (Tool buttons are made
+// KeyboardToolButton, which takes Enter itself.)
 void clickOnEnter(QWidget* root);

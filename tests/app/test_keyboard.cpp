@@ -6,8 +6,11 @@
 #include "common/tabwalk.h"
 #include "app/scenepicture.h"
 #include "common/testmain.h"
+#include "scene/swatches.h"
 #include "scene/tabstripwidget.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -21,6 +24,7 @@ private slots:
     void tabReachesEveryControlWithAName();
     void menuKeyOpensTheSceneMenu();
     void enterPressesTheFocusedButton();
+    void displayPageInReadingOrderWithItsSwatches();
 };
 
 namespace {
@@ -105,6 +109,26 @@ void TestKeyboard::enterPressesTheFocusedButton()
     QVERIFY(w.ui().Timer1->isActive());
     QTest::keyClick(w.ui().command16, Qt::Key_Return);
     QVERIFY(!w.ui().Timer1->isActive());
+}
+
+void TestKeyboard::displayPageInReadingOrderWithItsSwatches()
+{
+    WindowFixture f;
+    FeuilleP& w = f.w();
+    showActive(w);
+    static_cast<TabStrip*>(w.ui().Onglets)->selectTab(2);
+    const std::vector<testsupport::TabStop> stops = testsupport::walkTabOrder(&w, w.ui().Check1);
+    QCOMPARE(testsupport::firstUnnamed(stops), QString());
+    // Each swatch comes after the box of its row.
+    const QStringList expected{QStringLiteral("Check1"), QStringLiteral("Label4_4"), QStringLiteral("Check3"),
+                               QStringLiteral("Check8"), QStringLiteral("Label4_5"), QStringLiteral("Check10"),
+                               QStringLiteral("speed"),  QStringLiteral("Check4"),   QStringLiteral("keepPaths")};
+    QCOMPARE(testsupport::namesOf(stops).mid(0, expected.size()), expected);
+
+    QLabel* trajectory = w.ui().Label4[scene::SwatchTrajectory];
+    trajectory->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(trajectory, Qt::Key_Space);
+    QCOMPARE(f.dialogs.lastInitialColour(), std::optional<QColor>(QColor(255, 255, 0)));
 }
 
 TAVREL_TEST_MAIN(TestKeyboard)
