@@ -209,7 +209,7 @@ void Fichexo::connectKeyboard()
         {m_ui.File1, "Exercices"},
         {m_ui.Text1, "Notions abordées"},
     });
-    nameForScreenReaders(this, [](const QString&) { return QString(); });
+    nameForScreenReaders(this);
 }
 
 void Fichexo::createPreview()

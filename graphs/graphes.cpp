@@ -16,6 +16,7 @@
 #include "ui/numberformat.h"
 #include "ui/paintedpanel.h"
 #include "ui/printpage.h"
+#include "ui/readingorder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -241,9 +242,8 @@ void Graphes::setKeyboardOrder()
     std::vector<QWidget*> order(m_ui.Check1.begin(), m_ui.Check1.end());
     order.insert(order.end(), m_ui.Image1.rbegin(), m_ui.Image1.rend());
     order.push_back(m_ui.MSFlexGrid1);
-    for (size_t i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-    nameForScreenReaders(this, [](const QString&) { return QString(); });
+    tabInOrder(order);
+    nameForScreenReaders(this);
 }
 
 void Graphes::Form_Load(const GraphesSetup& setup)

@@ -30,7 +30,7 @@ void nameForScreenReaders(QWidget* window, const std::function<QString(const QSt
             spoken = spokenText(button->text());
         if (spoken.isEmpty())
             spoken = spokenText(control->toolTip());
-        if (spoken.isEmpty())
+        if (spoken.isEmpty() && hint)
             spoken = spokenText(hint(name));
         if (!spoken.isEmpty())
             control->setAccessibleName(spoken);

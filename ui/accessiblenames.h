@@ -10,8 +10,9 @@
 #include <utility>
 
 // Names every named control of the window that has no accessible name yet.
-// `hint` gives the hint of a control by its objectName, or a null string.
-void nameForScreenReaders(QWidget* window, const std::function<QString(const QString&)>& hint);
+// `hint`, when given, gives the hint of a control by its objectName, or a
+// null string.
+void nameForScreenReaders(QWidget* window, const std::function<QString(const QString&)>& hint = {});
 
 // Names each control by its caption (UTF-8), the text drawn or written beside it.
 void nameByCaptions(std::initializer_list<std::pair<QWidget*, const char*>> captions);

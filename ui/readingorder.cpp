@@ -23,6 +23,11 @@ void tabInReadingOrder(QWidget* panel)
         std::stable_sort(row, end, [](const QWidget* a, const QWidget* b) { return a->x() < b->x(); });
         row = end;
     }
+    tabInOrder(controls);
+}
+
+void tabInOrder(const std::vector<QWidget*>& controls)
+{
     for (size_t i = 1; i < controls.size(); ++i)
         QWidget::setTabOrder(controls[i - 1], controls[i]);
 }
